@@ -1,0 +1,105 @@
+// korvel [--dir PATH] [AUTO]
+// korvel replay --dir DATA SCRIPT
+#include "app/qt_message_box.h"
+#include "app/replay.h"
+#include "app/session.h"
+#include "app/setup_window.h"
+#include "forms/message_box.h"
+#include "setup/setup_form.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+struct CommandLine {
+    bool replay = false;
+    bool autoStart = false;
+    QString dir;
+    QString script;
+    QString error;
+};
+
+CommandLine parse(const QStringList& args) {
+    CommandLine cl;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--dir")) {
+            if (++i >= args.size()) {
+                cl.error = QStringLiteral("--dir needs a folder");
+                return cl;
+            }
+            cl.dir = args[i];
+        } else if (a.startsWith(QLatin1String("--dir="))) {
+            cl.dir = a.mid(6);
+        } else if (a.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0) {
+            cl.autoStart = true;
+        } else if (a == QLatin1String("replay") && i == 1) {
+            cl.replay = true;
+        } else if (cl.replay && cl.script.isEmpty()) {
+            cl.script = a;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            cl.error = QStringLiteral("usage");
+            return cl;
+        } else {
+            cl.error = QStringLiteral("unknown argument %1").arg(a);
+            return cl;
+        }
+    }
+    if (cl.replay && (cl.dir.isEmpty() || cl.script.isEmpty()))
+        cl.error = QStringLiteral("replay needs --dir DATA and a script");
+    return cl;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = parse(args);
+    QTextStream err(stderr);
+    if (!cl.error.isEmpty()) {
+        if (cl.error != QLatin1String("usage")) err << "korvel: " << cl.error << '\n';
+        err << "usage: korvel [--dir PATH] [AUTO]\n       korvel replay --dir DATA SCRIPT\n";
+        return 2;
+    }
+    if (cl.replay) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        return korvel::runReplay(cl.dir, cl.script, out, err);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korvel"));
+    korvel::Session session;
+    const korvel::StartReport start = korvel::startSession(session, cl.dir);
+    for (const QString& w : start.warnings)
+        err << "korvel: warning: " << w << '\n';
+    korvel::QtMessageBox box;
+    if (!start.folderError.isEmpty()) {
+        err << "korvel: " << start.folderError << '\n';
+        if (cl.autoStart) return 1;
+        box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kCritical, start.folderError,
+                QStringLiteral("Korvel"));
+        return 1;
+    }
+    if (!start.databaseError.isEmpty()) {
+        err << "korvel: " << start.databaseError << '\n';
+        if (cl.autoStart) return 1;
+        const int answer =
+            box.ask(korvel::forms::msg::kOkCancel, QLatin1String(korvel::kNoConnectionMessage),
+                    QStringLiteral("Korvel"));
+        if (answer != korvel::forms::msg::kOk) return 1;
+    }
+
+    korvel::SetupForm setup(session.state, session.dbs, box);
+    korvel::SetupWindow window(setup);
+    box.setParent(&window);
+    setup.onExit = [] { QApplication::quit(); };
+    if (!start.databaseError.isEmpty()) window.showStatus(start.databaseError);
+    window.show();
+    return QApplication::exec();
+}

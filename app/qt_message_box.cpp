@@ -1,0 +1,68 @@
+#include "app/qt_message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace korvel {
+
+namespace {
+
+QMessageBox::StandardButton standard(int answer) {
+    using namespace forms::msg;
+    switch (answer) {
+    case kOk:
+        return QMessageBox::Ok;
+    case kCancel:
+        return QMessageBox::Cancel;
+    case kAbort:
+        return QMessageBox::Abort;
+    case kRetry:
+        return QMessageBox::Retry;
+    case kIgnore:
+        return QMessageBox::Ignore;
+    case kYes:
+        return QMessageBox::Yes;
+    case kNo:
+        return QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon icon(int style) {
+    using namespace forms::msg;
+    switch (style & 0x70) {
+    case kCritical:
+        return QMessageBox::Critical;
+    case kQuestion:
+        return QMessageBox::Question;
+    case kExclamation:
+        return QMessageBox::Warning;
+    case kInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int QtMessageBox::ask(int style, const QString& prompt, const QString& title) {
+    QMessageBox box(icon(style), title, prompt, QMessageBox::NoButton, parent_);
+    const std::vector<int> answers = forms::msg::buttons(style);
+    for (int a : answers)
+        box.addButton(standard(a));
+    box.setDefaultButton(standard(forms::msg::defaultAnswer(style)));
+    const int escape =
+        answers.size() == 1 ? answers.front()
+        : std::find(answers.begin(), answers.end(), forms::msg::kCancel) != answers.end()
+            ? forms::msg::kCancel
+            : forms::msg::defaultAnswer(style);
+    box.setEscapeButton(standard(escape));
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (int a : answers)
+        if (standard(a) == pressed) return a;
+    return escape;
+}
+
+} // namespace korvel

@@ -1,0 +1,32 @@
+#pragma once
+// What one run of the program owns: the shared state and the two databases. Start-up
+// derives the folders, reads the settings files and opens (creating when missing) the
+// databases; nothing here needs a display.
+
+#include "setup/shared_state.h"
+#include "store/reference_data.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace korvel {
+
+inline constexpr const char* kNoConnectionMessage = "Keine Verbindung zum Server !";
+
+struct Session {
+    SharedState state;
+    store::Databases dbs;
+};
+
+struct StartReport {
+    QString folderError;   // the data folder could not be created
+    QString databaseError; // a database could not be opened
+    QStringList warnings;  // settings lines or data lines that could not be read
+    bool ok() const { return folderError.isEmpty() && databaseError.isEmpty(); }
+};
+
+// Sets AppDir (the given folder, or the default one when empty) and DataDir, creates the
+// folder, reads both settings files and opens both databases.
+StartReport startSession(Session& session, const QString& appDir);
+
+} // namespace korvel

@@ -1,0 +1,40 @@
+#pragma once
+// One SQLite connection under a name of its own, closed and removed on destruction.
+// Each store object owns its connection; there is no process-wide default connection.
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+
+namespace korvel::store {
+
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens (creating when missing) the SQLite file at `path` and checks that it really
+    // is a database. Returns an empty string or an error naming the file.
+    QString open(const QString& path);
+    void close();
+    bool isOpen() const { return db_.isOpen(); }
+    QSqlDatabase& db() { return db_; }
+    const QString& path() const { return path_; }
+
+    // Runs a statement with bound values; returns an empty string or the engine's error.
+    QString exec(const QString& sql, std::initializer_list<QVariant> values = {});
+    // A prepared, forward-only query on this connection (prepare errors show at exec).
+    QSqlQuery prepare(const QString& sql);
+
+private:
+    QSqlDatabase db_;
+    QString name_;
+    QString path_;
+};
+
+} // namespace korvel::store

@@ -1,0 +1,216 @@
+#include "store/cty_import.h"
+
+#include <QHash>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace korvel::store {
+
+namespace {
+
+struct Entity {
+    QString name;
+    QString cq, itu, cont;
+    double lat = 0, lonWest = 0;
+    QString primary;
+    bool waeOnly = false;
+    int line = 0;
+};
+
+struct Entry {
+    QString text; // prefix, or "=CALL"
+    QString cq, itu, cont;
+    std::optional<double> lat, lonWest;
+    int line = 0;
+};
+
+QString twoDigits(const QString& zone) {
+    const QString z = zone.trimmed();
+    return z.size() == 1 ? QStringLiteral("0") + z : z;
+}
+
+QString continent(const QString& code) {
+    const QString c = code.trimmed().toUpper();
+    if (c.size() != 2) return c;
+    return c.left(1) + c.mid(1).toLower();
+}
+
+// Splits "K6(3)[6]" into its call part and overrides. Returns false when malformed.
+bool parseEntry(const QString& raw, Entry& e) {
+    qsizetype i = 0;
+    while (i < raw.size() && !QStringLiteral("([<{~").contains(raw[i]))
+        ++i;
+    e.text = raw.left(i).trimmed().toUpper();
+    if (e.text.isEmpty() || e.text == QLatin1String("=")) return false;
+    while (i < raw.size()) {
+        const QChar open = raw[i];
+        const QChar close = open == QLatin1Char('(')   ? QLatin1Char(')')
+                            : open == QLatin1Char('[') ? QLatin1Char(']')
+                            : open == QLatin1Char('<') ? QLatin1Char('>')
+                            : open == QLatin1Char('{') ? QLatin1Char('}')
+                                                       : QLatin1Char('~');
+        const qsizetype end = raw.indexOf(close, i + 1);
+        if (end < 0) return false;
+        const QString inner = raw.mid(i + 1, end - i - 1).trimmed();
+        if (open == QLatin1Char('(')) {
+            e.cq = inner;
+        } else if (open == QLatin1Char('[')) {
+            e.itu = inner;
+        } else if (open == QLatin1Char('{')) {
+            e.cont = inner;
+        } else if (open == QLatin1Char('<')) {
+            const QStringList ll = inner.split(QLatin1Char('/'));
+            bool ok1 = false, ok2 = false;
+            if (ll.size() != 2) return false;
+            e.lat = ll[0].toDouble(&ok1);
+            e.lonWest = ll[1].toDouble(&ok2);
+            if (!ok1 || !ok2) return false;
+        } // ~UTC offset~ is not kept
+        i = end + 1;
+    }
+    return true;
+}
+
+bool parseHeader(const QString& line, Entity& e) {
+    const QStringList f = line.split(QLatin1Char(':'));
+    if (f.size() < 8) return false;
+    bool ok1 = false, ok2 = false;
+    e.name = f[0].trimmed();
+    e.cq = f[1].trimmed();
+    e.itu = f[2].trimmed();
+    e.cont = f[3].trimmed();
+    e.lat = f[4].trimmed().toDouble(&ok1);
+    e.lonWest = f[5].trimmed().toDouble(&ok2);
+    QString p = f[7].trimmed();
+    e.waeOnly = p.startsWith(QLatin1Char('*'));
+    if (e.waeOnly) p.remove(0, 1);
+    e.primary = p;
+    return ok1 && ok2 && !e.name.isEmpty() && !e.primary.isEmpty();
+}
+
+} // namespace
+
+QString locatorFromDegrees(double latitude, double longitudeEast) {
+    double lon = std::fmod(longitudeEast + 180.0, 360.0);
+    if (lon < 0) lon += 360.0;
+    double lat = std::clamp(latitude + 90.0, 0.0, 179.999999);
+    const int f1 = static_cast<int>(lon / 20), f2 = static_cast<int>(lat / 10);
+    const int s1 = static_cast<int>(std::fmod(lon, 20.0) / 2),
+              s2 = static_cast<int>(std::fmod(lat, 10.0));
+    const int t1 = static_cast<int>(std::fmod(lon, 2.0) * 12),
+              t2 = static_cast<int>(std::fmod(lat, 1.0) * 24);
+    QString loc;
+    loc += QChar('A' + std::min(f1, 17));
+    loc += QChar('A' + std::min(f2, 17));
+    loc += QChar('0' + s1);
+    loc += QChar('0' + s2);
+    loc += QChar('A' + std::min(t1, 23));
+    loc += QChar('A' + std::min(t2, 23));
+    return loc;
+}
+
+CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
+    CtyImport out;
+    std::vector<std::pair<Entity, std::vector<Entry>>> entities;
+    auto warn = [&](int line, const QString& what) {
+        out.warnings << QStringLiteral("%1:%2: %3").arg(sourceName).arg(line).arg(what);
+    };
+
+    int lineNo = 0;
+    bool inList = false;
+    QString line;
+    while (in.readLineInto(&line)) {
+        ++lineNo;
+        if (line.trimmed().isEmpty()) continue;
+        const bool indented = line.front().isSpace();
+        if (!indented) {
+            Entity e;
+            e.line = lineNo;
+            if (!parseHeader(line, e)) {
+                warn(lineNo, QStringLiteral("not an entity line, skipped"));
+                inList = false;
+                continue;
+            }
+            entities.push_back({e, {}});
+            inList = true;
+            continue;
+        }
+        if (!inList) {
+            warn(lineNo, QStringLiteral("prefix line outside an entity, skipped"));
+            continue;
+        }
+        QString body = line.trimmed();
+        const bool last = body.endsWith(QLatin1Char(';'));
+        if (last) body.chop(1);
+        for (const QString& raw : body.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            Entry e;
+            e.line = lineNo;
+            if (!parseEntry(raw.trimmed(), e)) {
+                warn(lineNo, QStringLiteral("cannot read \"%1\", skipped").arg(raw.trimmed()));
+                continue;
+            }
+            entities.back().second.push_back(e);
+        }
+        if (last) inList = false;
+    }
+    out.entities = static_cast<int>(entities.size());
+
+    // Prefixes of the real countries, for placing the entries of award-only entities.
+    QHash<QString, const Entity*> owner;
+    for (const auto& [ent, entries] : entities) {
+        if (ent.waeOnly) continue;
+        for (const Entry& e : entries)
+            if (!e.text.startsWith(QLatin1Char('=')) && !owner.contains(e.text))
+                owner.insert(e.text, &ent);
+    }
+    auto parentOf = [&](const QString& text) -> const Entity* {
+        const QString key = text.startsWith(QLatin1Char('=')) ? text.mid(1) : text;
+        for (qsizetype n = key.size(); n > 0; --n)
+            if (const auto it = owner.constFind(key.left(n)); it != owner.constEnd()) return *it;
+        return nullptr;
+    };
+
+    // Real countries first, so that they keep a prefix that an award-only entity lists too.
+    QHash<QString, std::size_t> seen; // Pfx -> index in out.rows
+    for (const bool awardPass : {false, true}) {
+        for (const auto& [ent, entries] : entities) {
+            if (ent.waeOnly != awardPass) continue;
+            for (const Entry& e : entries) {
+                const Entity* identity = &ent;
+                if (ent.waeOnly) {
+                    identity = parentOf(e.text);
+                    if (!identity) identity = parentOf(ent.primary); // e.g. an odd exact call
+                    if (!identity) {
+                        warn(e.line,
+                             QStringLiteral("no country covers \"%1\", skipped").arg(e.text));
+                        continue;
+                    }
+                }
+                CountryRow row;
+                row.country = identity->name;
+                row.ctyPfx = identity->primary;
+                row.pfx = e.text;
+                row.cnt = continent(e.cont.isEmpty() ? ent.cont : e.cont);
+                row.cq = twoDigits(e.cq.isEmpty() ? ent.cq : e.cq);
+                row.itu = twoDigits(e.itu.isEmpty() ? ent.itu : e.itu);
+                row.qraLoc =
+                    locatorFromDegrees(e.lat.value_or(ent.lat), -e.lonWest.value_or(ent.lonWest));
+                if (const auto it = seen.constFind(row.pfx); it != seen.constEnd()) {
+                    const CountryRow& first = out.rows[*it];
+                    if (!awardPass && first.ctyPfx != row.ctyPfx)
+                        warn(e.line,
+                             QStringLiteral("\"%1\" listed twice; first entry kept").arg(e.text));
+                    continue;
+                }
+                seen.insert(row.pfx, out.rows.size());
+                out.rows.push_back(row);
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace korvel::store

@@ -1,0 +1,337 @@
+#include "store/log_store.h"
+
+#include "store/schema.h"
+
+#include <QSqlError>
+
+namespace korvel::store {
+
+namespace {
+
+const QString kColumns =
+    QStringLiteral("ID, Callsign, Data, UTC, Bnd, Sent, Rcvd, Md, Pfx, Mlt, Mlt1, Pct");
+
+QString select(const QString& where) {
+    return QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + where;
+}
+
+QsoRow readRow(const QSqlQuery& q) {
+    QsoRow r;
+    r.id = q.value(0).toLongLong();
+    r.callsign = q.value(1).toString();
+    r.data = q.value(2).toString();
+    r.utc = q.value(3).toString();
+    r.bnd = q.value(4).toString();
+    r.sent = q.value(5).toString();
+    r.rcvd = q.value(6).toString();
+    r.md = q.value(7).toString();
+    r.pfx = q.value(8).toString();
+    r.mlt = q.value(9).toString();
+    r.mlt1 = q.value(10).toString();
+    r.pct = q.value(11).toString();
+    return r;
+}
+
+void bindRow(QSqlQuery& q, const QsoRow& r) {
+    int i = 0;
+    for (const QString* v : {&r.callsign, &r.data, &r.utc, &r.bnd, &r.sent, &r.rcvd, &r.md, &r.pfx,
+                             &r.mlt, &r.mlt1, &r.pct})
+        q.bindValue(i++, v->isNull() ? QString(QLatin1String("")) : *v);
+}
+
+// Statement slots: each statement text is prepared once per open connection.
+enum Slot {
+    kInsert,
+    kReplace,
+    kDelete,
+    kDeleteAll,
+    kById,
+    kLast,
+    kCount,
+    kByCall,
+    kByCallBand,
+    kByCallBandMode,
+    kHasCall,
+    kHasCallBand,
+    kHasCallBandMode,
+    kLike,
+    kLikeLimit,
+    kByBand,
+    kAll,
+    kMarkBase // + 8 variants for rows, + 8 for existence
+};
+constexpr int kSlots = kMarkBase + 16;
+
+int markSlot(MarkColumn column, bool band, bool mode, bool existence) {
+    return kMarkBase + (existence ? 8 : 0) + (column == MarkColumn::Mlt1 ? 4 : 0) + (band ? 2 : 0) +
+           (mode ? 1 : 0);
+}
+
+// Upper bound of the strings beginning with `prefix` in SQLite's binary order: the
+// highest code point (U+10FFFF) sorts after every character a call can hold.
+QString prefixUpperBound(const QString& prefix) {
+    return prefix + QChar(0xDBFF) + QChar(0xDFFF);
+}
+
+} // namespace
+
+LogStore::~LogStore() {
+    close();
+}
+
+QString LogStore::open(const QString& path) {
+    close();
+    if (QString err = conn_.open(path); !err.isEmpty()) return lastError_ = err;
+    // WAL with FULL synchronous: a commit returns only once it is on the disk.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"}) {
+        QSqlQuery q(conn_.db());
+        if (!q.exec(QLatin1String(pragma))) {
+            lastError_ = QStringLiteral("%1: %2").arg(path, q.lastError().text());
+            close();
+            return lastError_;
+        }
+    }
+    if (QString err = createLogSchema(conn_); !err.isEmpty()) {
+        lastError_ = QStringLiteral("%1: %2").arg(path, err);
+        close();
+        return lastError_;
+    }
+    statements_.assign(kSlots, std::nullopt);
+    return {};
+}
+
+void LogStore::close() {
+    statements_.clear();
+    conn_.close();
+}
+
+QSqlQuery& LogStore::statement(int slot, const QString& sql) {
+    auto& s = statements_.at(static_cast<std::size_t>(slot));
+    if (!s) s = conn_.prepare(sql);
+    return *s;
+}
+
+bool LogStore::fail(const QSqlQuery& q) {
+    lastError_ = q.lastError().text();
+    return false;
+}
+
+std::vector<QsoRow> LogStore::rows(QSqlQuery& q) {
+    std::vector<QsoRow> out;
+    if (!q.exec()) {
+        fail(q);
+        return out;
+    }
+    while (q.next())
+        out.push_back(readRow(q));
+    q.finish();
+    return out;
+}
+
+bool LogStore::exists(QSqlQuery& q) {
+    if (!q.exec()) return fail(q);
+    const bool found = q.next();
+    q.finish();
+    return found;
+}
+
+std::int64_t LogStore::insertQso(const QsoRow& row) {
+    if (!isOpen()) return -1;
+    QSqlQuery& q = statement(
+        kInsert, QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Bnd, Sent, Rcvd, Md, "
+                                "Pfx, Mlt, Mlt1, Pct) VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
+    bindRow(q, row);
+    if (!q.exec()) {
+        fail(q);
+        return -1;
+    }
+    const std::int64_t id = q.lastInsertId().toLongLong();
+    q.finish();
+    return id;
+}
+
+bool LogStore::replaceQso(std::int64_t id, const QsoRow& row) {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(
+        kReplace, QStringLiteral("UPDATE LogGen SET Callsign=?, Data=?, UTC=?, Bnd=?, Sent=?, "
+                                 "Rcvd=?, Md=?, Pfx=?, Mlt=?, Mlt1=?, Pct=? WHERE ID=?"));
+    bindRow(q, row);
+    q.bindValue(11, static_cast<qlonglong>(id));
+    if (!q.exec()) return fail(q);
+    const bool changed = q.numRowsAffected() == 1;
+    q.finish();
+    if (!changed) lastError_ = QStringLiteral("No QSO with ID %1").arg(id);
+    return changed;
+}
+
+bool LogStore::deleteQso(std::int64_t id) {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(kDelete, QStringLiteral("DELETE FROM LogGen WHERE ID=?"));
+    q.bindValue(0, static_cast<qlonglong>(id));
+    if (!q.exec()) return fail(q);
+    q.finish();
+    return true;
+}
+
+bool LogStore::deleteAll() {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(kDeleteAll, QStringLiteral("DELETE FROM LogGen"));
+    if (!q.exec()) return fail(q);
+    q.finish();
+    return true;
+}
+
+std::optional<QsoRow> LogStore::qsoById(std::int64_t id) {
+    if (!isOpen()) return std::nullopt;
+    QSqlQuery& q = statement(kById, select(QStringLiteral("WHERE ID=?")));
+    q.bindValue(0, static_cast<qlonglong>(id));
+    auto r = rows(q);
+    if (r.empty()) return std::nullopt;
+    return r.front();
+}
+
+std::optional<QsoRow> LogStore::lastQso() {
+    if (!isOpen()) return std::nullopt;
+    QSqlQuery& q = statement(kLast, select(QStringLiteral("ORDER BY ID DESC LIMIT 1")));
+    auto r = rows(q);
+    if (r.empty()) return std::nullopt;
+    return r.front();
+}
+
+std::int64_t LogStore::count() {
+    if (!isOpen()) return 0;
+    QSqlQuery& q = statement(kCount, QStringLiteral("SELECT count(*) FROM LogGen"));
+    if (!q.exec() || !q.next()) {
+        fail(q);
+        return 0;
+    }
+    const std::int64_t n = q.value(0).toLongLong();
+    q.finish();
+    return n;
+}
+
+std::vector<QsoRow> LogStore::byCall(const QString& call) {
+    if (!isOpen()) return {};
+    QSqlQuery& q = statement(kByCall, select(QStringLiteral("WHERE Callsign=? ORDER BY ID")));
+    q.bindValue(0, call);
+    return rows(q);
+}
+
+std::vector<QsoRow> LogStore::byCallBand(const QString& call, const QString& band) {
+    if (!isOpen()) return {};
+    QSqlQuery& q =
+        statement(kByCallBand, select(QStringLiteral("WHERE Callsign=? AND Bnd=? ORDER BY ID")));
+    q.bindValue(0, call);
+    q.bindValue(1, band);
+    return rows(q);
+}
+
+std::vector<QsoRow> LogStore::byCallBandMode(const QString& call, const QString& band,
+                                             const QString& mode) {
+    if (!isOpen()) return {};
+    QSqlQuery& q = statement(
+        kByCallBandMode, select(QStringLiteral("WHERE Callsign=? AND Bnd=? AND Md=? ORDER BY ID")));
+    q.bindValue(0, call);
+    q.bindValue(1, band);
+    q.bindValue(2, mode);
+    return rows(q);
+}
+
+bool LogStore::hasCall(const QString& call) {
+    if (!isOpen()) return false;
+    QSqlQuery& q =
+        statement(kHasCall, QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? LIMIT 1"));
+    q.bindValue(0, call);
+    return exists(q);
+}
+
+bool LogStore::hasCallBand(const QString& call, const QString& band) {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(
+        kHasCallBand, QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? LIMIT 1"));
+    q.bindValue(0, call);
+    q.bindValue(1, band);
+    return exists(q);
+}
+
+bool LogStore::hasCallBandMode(const QString& call, const QString& band, const QString& mode) {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(
+        kHasCallBandMode,
+        QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? AND Md=? LIMIT 1"));
+    q.bindValue(0, call);
+    q.bindValue(1, band);
+    q.bindValue(2, mode);
+    return exists(q);
+}
+
+namespace {
+
+QString markWhere(MarkColumn column, bool band, bool mode) {
+    QString w =
+        column == MarkColumn::Mlt ? QStringLiteral("WHERE Mlt=?") : QStringLiteral("WHERE Mlt1=?");
+    if (band) w += QStringLiteral(" AND Bnd=?");
+    if (mode) w += QStringLiteral(" AND Md=?");
+    return w;
+}
+
+void bindMark(QSqlQuery& q, const QString& mark, const std::optional<QString>& band,
+              const std::optional<QString>& mode) {
+    int i = 0;
+    q.bindValue(i++, mark);
+    if (band) q.bindValue(i++, *band);
+    if (mode) q.bindValue(i++, *mode);
+}
+
+} // namespace
+
+std::vector<QsoRow> LogStore::byMark(MarkColumn column, const QString& mark,
+                                     const std::optional<QString>& band,
+                                     const std::optional<QString>& mode) {
+    if (!isOpen()) return {};
+    QSqlQuery& q = statement(markSlot(column, band.has_value(), mode.has_value(), false),
+                             select(markWhere(column, band.has_value(), mode.has_value()) +
+                                    QStringLiteral(" ORDER BY ID")));
+    bindMark(q, mark, band, mode);
+    return rows(q);
+}
+
+bool LogStore::hasMark(MarkColumn column, const QString& mark, const std::optional<QString>& band,
+                       const std::optional<QString>& mode) {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(markSlot(column, band.has_value(), mode.has_value(), true),
+                             QStringLiteral("SELECT 1 FROM LogGen ") +
+                                 markWhere(column, band.has_value(), mode.has_value()) +
+                                 QStringLiteral(" LIMIT 1"));
+    bindMark(q, mark, band, mode);
+    return exists(q);
+}
+
+std::vector<QsoRow> LogStore::callsStartingWith(const QString& text, int limit) {
+    if (!isOpen()) return {};
+    // A range on the call index: the typed characters are compared as they are, with no
+    // wildcard meaning, and every call that begins with them is found.
+    const QString where = QStringLiteral("WHERE Callsign >= ? AND Callsign < ? ORDER BY ID");
+    QSqlQuery& q = limit > 0 ? statement(kLikeLimit, select(where + QStringLiteral(" LIMIT ?")))
+                             : statement(kLike, select(where));
+    const QString from = text.isNull() ? QString(QLatin1String("")) : text;
+    q.bindValue(0, from);
+    q.bindValue(1, prefixUpperBound(from));
+    if (limit > 0) q.bindValue(2, limit);
+    return rows(q);
+}
+
+std::vector<QsoRow> LogStore::byBand(const QString& band) {
+    if (!isOpen()) return {};
+    QSqlQuery& q = statement(kByBand, select(QStringLiteral("WHERE Bnd=? ORDER BY ID")));
+    q.bindValue(0, band);
+    return rows(q);
+}
+
+std::vector<QsoRow> LogStore::all() {
+    if (!isOpen()) return {};
+    QSqlQuery& q = statement(kAll, select(QStringLiteral("ORDER BY ID")));
+    return rows(q);
+}
+
+} // namespace korvel::store

@@ -1,0 +1,79 @@
+#pragma once
+// The log database "LogKorvel" and its one table LogGen. One function per statement;
+// every value is bound as a parameter, never spliced into the statement text.
+//
+// Durability: the file runs with a write-ahead journal and full synchronous commits, so
+// a QSO whose insert has returned survives a killed process or a power cut.
+
+#include "store/connection.h"
+#include "store/rows.h"
+
+#include <optional>
+#include <vector>
+
+namespace korvel::store {
+
+enum class MarkColumn { Mlt, Mlt1 };
+
+class LogStore {
+public:
+    LogStore() = default;
+    ~LogStore();
+    LogStore(const LogStore&) = delete;
+    LogStore& operator=(const LogStore&) = delete;
+
+    // Opens the file, creating it and the table when missing. Returns an empty string or
+    // an error naming the file.
+    QString open(const QString& path);
+    void close();
+    bool isOpen() const { return conn_.isOpen(); }
+    const QString& lastError() const { return lastError_; }
+
+    // Inserts a QSO and returns its new ID once the row is on disk, or -1 (lastError()).
+    std::int64_t insertQso(const QsoRow& row);
+    // Writes `row` over the QSO with this ID (its ID and place in the log are kept).
+    bool replaceQso(std::int64_t id, const QsoRow& row);
+    bool deleteQso(std::int64_t id);
+    bool deleteAll();
+
+    std::optional<QsoRow> qsoById(std::int64_t id);
+    std::optional<QsoRow> lastQso(); // highest ID
+    std::int64_t count();
+
+    // Earlier QSOs with a call, on a band, on a band and mode (entry order).
+    std::vector<QsoRow> byCall(const QString& call);
+    std::vector<QsoRow> byCallBand(const QString& call, const QString& band);
+    std::vector<QsoRow> byCallBandMode(const QString& call, const QString& band,
+                                       const QString& mode);
+    // Existence tests behind the same statements, for the per-keystroke checks.
+    bool hasCall(const QString& call);
+    bool hasCallBand(const QString& call, const QString& band);
+    bool hasCallBandMode(const QString& call, const QString& band, const QString& mode);
+
+    // QSOs carrying a multiplier mark, on the whole log or on a band and/or a mode.
+    std::vector<QsoRow> byMark(MarkColumn column, const QString& mark,
+                               const std::optional<QString>& band = std::nullopt,
+                               const std::optional<QString>& mode = std::nullopt);
+    bool hasMark(MarkColumn column, const QString& mark,
+                 const std::optional<QString>& band = std::nullopt,
+                 const std::optional<QString>& mode = std::nullopt);
+
+    // Calls beginning with the typed text, which is taken literally ("%" and "_" are
+    // ordinary characters), in entry order; at most `limit` rows (0 = all).
+    std::vector<QsoRow> callsStartingWith(const QString& text, int limit = 0);
+
+    std::vector<QsoRow> byBand(const QString& band); // entry order
+    std::vector<QsoRow> all();                       // entry order
+
+private:
+    std::vector<QsoRow> rows(QSqlQuery& q);
+    bool exists(QSqlQuery& q);
+    QSqlQuery& statement(int slot, const QString& sql);
+    bool fail(const QSqlQuery& q);
+
+    Connection conn_;
+    QString lastError_;
+    std::vector<std::optional<QSqlQuery>> statements_;
+};
+
+} // namespace korvel::store

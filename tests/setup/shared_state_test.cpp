@@ -1,0 +1,51 @@
+#include "platform/files.h"
+#include "setup/paths.h"
+#include "setup/shared_state.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace korvel;
+
+TEST(Paths, DataDirFromProgramDir) {
+    EXPECT_EQ(deriveDataDir(QStringLiteral("D:[DISK1]\\CONTEST")), QStringLiteral("D:\\CONTEST"));
+    EXPECT_EQ(deriveDataDir(QStringLiteral("C:[A]x[B]\\LOG")), QStringLiteral("C:\\LOG"));
+    EXPECT_EQ(deriveDataDir(QStringLiteral("/home/op/.local/share/korvel")),
+              QStringLiteral("/home/op/.local/share/korvel"));
+    EXPECT_EQ(deriveDataDir(QString()), QString());
+}
+
+TEST(Paths, BandText) {
+    for (int band : kBands)
+        EXPECT_EQ(bandToText(band, QStringLiteral("x")), QString::number(band));
+    EXPECT_EQ(bandToText(30, QStringLiteral("20")), QStringLiteral("20"));
+    EXPECT_EQ(bandToText(0, QString()), QString());
+}
+
+TEST(Paths, FolderNamesMatchWhateverTheLetterCase) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Log")));
+    EXPECT_EQ(childPath(dir.path(), QStringLiteral("\\LOG")), dir.filePath(QStringLiteral("Log")));
+    EXPECT_EQ(childPath(dir.path(), QStringLiteral("ARHIVA")),
+              dir.filePath(QStringLiteral("ARHIVA")));
+    EXPECT_TRUE(makeFolder(dir.filePath(QStringLiteral("a/b/c"))).isEmpty());
+    EXPECT_FALSE(makeFolder(QStringLiteral("/proc/no-such-place/korvel")).isEmpty());
+}
+
+TEST(SharedStateFields, SetAndReadByName) {
+    SharedState s;
+    EXPECT_TRUE(setField(s, QStringLiteral("ContestCode"), QStringLiteral("201")));
+    EXPECT_EQ(s.ContestCode, 201);
+    EXPECT_TRUE(setField(s, QStringLiteral("MyCall"), QStringLiteral("YO9XX")));
+    EXPECT_EQ(s.MyCall, QStringLiteral("YO9XX"));
+    EXPECT_TRUE(setField(s, QStringLiteral("CwTextF11"), QStringLiteral("TU")));
+    EXPECT_EQ(s.cwText(11), QStringLiteral("TU"));
+    EXPECT_TRUE(setField(s, QStringLiteral("TimeOffset"), QStringLiteral("-1")));
+    EXPECT_EQ(s.TimeOffset.toDouble(), -1.0);
+    EXPECT_FALSE(setField(s, QStringLiteral("Band"), QStringLiteral("twenty")));
+    EXPECT_FALSE(setField(s, QStringLiteral("NoSuchField"), QStringLiteral("1")));
+    EXPECT_EQ(fieldText(s, QStringLiteral("ContestCode")), QStringLiteral("201"));
+    EXPECT_FALSE(fieldText(s, QStringLiteral("NoSuchField")).has_value());
+}

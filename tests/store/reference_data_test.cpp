@@ -1,0 +1,138 @@
+#include "store/cty_import.h"
+#include "store/reference_data.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+using namespace korvel::store;
+
+namespace {
+
+CtyImport parse(const QString& text) {
+    QString copy = text;
+    QTextStream in(&copy);
+    return parseCtyDat(in, QStringLiteral("test.dat"));
+}
+
+const CountryRow* find(const CtyImport& r, const QString& pfx) {
+    for (const CountryRow& row : r.rows)
+        if (row.pfx == pfx) return &row;
+    return nullptr;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(CtyImport, OverridesAndPositions) {
+    const CtyImport r = parse(QStringLiteral(
+        "Canada:                   05:  09:  NA:   44.35:    78.75:     5.0:  VE:\n"
+        "    VE,VE3(4)[4],VE7(3)[2],=VE2ABC/KL<61.00/150.00>{OC},\n"
+        "    VO1;\n"
+        "Sicily:                   15:  28:  EU:   37.50:   -14.00:    -1.0:  *IT9:\n"
+        "    IT9,=IT9XYZ(99);\n"
+        "Italy:                    15:  28:  EU:   42.82:   -12.58:    -1.0:  I:\n"
+        "    I,IK;\n"));
+    EXPECT_TRUE(r.warnings.isEmpty()) << r.warnings.join('\n').toStdString();
+    EXPECT_EQ(r.entities, 3);
+    const CountryRow* ve3 = find(r, QStringLiteral("VE3"));
+    ASSERT_TRUE(ve3);
+    EXPECT_EQ(ve3->cq, QStringLiteral("04"));
+    EXPECT_EQ(ve3->itu, QStringLiteral("04"));
+    EXPECT_EQ(ve3->cnt, QStringLiteral("Na"));
+    EXPECT_EQ(ve3->qraLoc, QStringLiteral("FN04PI")); // 44.35 N, 78.75 W
+    const CountryRow* odd = find(r, QStringLiteral("=VE2ABC/KL"));
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->cnt, QStringLiteral("Oc"));
+    EXPECT_EQ(odd->qraLoc, QStringLiteral("BP51AA")); // 61 N, 150 W
+    EXPECT_EQ(odd->ctyPfx, QStringLiteral("VE"));
+    // An award-only entity listed before its country still ends up under the country.
+    const CountryRow* it9 = find(r, QStringLiteral("IT9"));
+    ASSERT_TRUE(it9);
+    EXPECT_EQ(it9->country, QStringLiteral("Italy"));
+    EXPECT_EQ(it9->ctyPfx, QStringLiteral("I"));
+    EXPECT_EQ(find(r, QStringLiteral("=IT9XYZ"))->cq, QStringLiteral("99"));
+}
+
+TEST(CtyImport, BadLinesAreSkippedWithFileAndLine) {
+    const CtyImport r =
+        parse(QStringLiteral("this is not an entity line\n"
+                             "    K1;\n"
+                             "Japan:   25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n"
+                             "    JA,JA1(25<35/139,JE;\n"));
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_EQ(r.rows[0].pfx, QStringLiteral("JA"));
+    EXPECT_EQ(r.rows[1].pfx, QStringLiteral("JE"));
+    ASSERT_EQ(r.warnings.size(), 3);
+    EXPECT_TRUE(r.warnings[0].startsWith(QStringLiteral("test.dat:1:")));
+    EXPECT_TRUE(r.warnings[1].startsWith(QStringLiteral("test.dat:2:")));
+    EXPECT_TRUE(r.warnings[2].startsWith(QStringLiteral("test.dat:4:")));
+}
+
+TEST(CtyImport, Locators) {
+    EXPECT_EQ(locatorFromDegrees(44.43, 26.10), QStringLiteral("KN34BK"));   // Bucharest
+    EXPECT_EQ(locatorFromDegrees(-33.87, 151.21), QStringLiteral("QF56OD")); // Sydney
+    EXPECT_EQ(locatorFromDegrees(90.0, 180.0), QStringLiteral("AR09AX"));
+    EXPECT_EQ(locatorFromDegrees(-90.0, -180.0), QStringLiteral("AA00AA"));
+}
+
+TEST(ReferenceDatabase, ABadSourceFailsWithoutLeavingAFile) {
+    QTemporaryDir dir;
+    ReferenceSources src;
+    src.ctyDat = dir.filePath(QStringLiteral("missing.dat"));
+    const QString path = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
+    const BuildReport r = buildReferenceDatabase(path, src);
+    EXPECT_TRUE(r.error.contains(QStringLiteral("missing.dat")));
+    EXPECT_FALSE(QFile::exists(path));
+
+    writeFile(dir.filePath(QStringLiteral("empty.dat")), "# nothing here\n");
+    src.ctyDat = dir.filePath(QStringLiteral("empty.dat"));
+    EXPECT_FALSE(buildReferenceDatabase(path, src).error.isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ReferenceDatabase, SmallSourcesBuildEveryTable) {
+    QTemporaryDir dir;
+    ReferenceSources src;
+    src.ctyDat = dir.filePath(QStringLiteral("cty.dat"));
+    src.dokCalls = dir.filePath(QStringLiteral("dok.txt"));
+    src.callObl = dir.filePath(QStringLiteral("obl.csv"));
+    src.iaru = dir.filePath(QStringLiteral("iaru.csv"));
+    writeFile(src.ctyDat, "Germany:  14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n    DL,DA;\n");
+    writeFile(src.dokCalls, "# DOKs\nDL1ABC,a01\nDL2XX,\nbroken\n");
+    writeFile(src.callObl, "1A,SP\n123,XX\n");
+    writeFile(src.iaru, "DA0HQ,Germany,1,DARC,DL\n,too,few\n");
+    Databases dbs;
+    const OpenReport r = openDatabases(dir.filePath(QStringLiteral("data")), dbs, src);
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.createdRef);
+    EXPECT_TRUE(r.createdLog);
+    EXPECT_EQ(r.warnings.size(), 3) << r.warnings.join('\n').toStdString();
+    EXPECT_EQ(dbs.ref.countryCount(), 2);
+    EXPECT_EQ(dbs.ref.learned(LearnedTable::CallDOK, QStringLiteral("DL1ABC"))->value,
+              QStringLiteral("A01"));
+    EXPECT_EQ(dbs.ref.learned(LearnedTable::CallObl, QStringLiteral("1A"))->value,
+              QStringLiteral("SP"));
+    EXPECT_EQ(dbs.ref.societyByPrefix(QStringLiteral("DL"))->call, QStringLiteral("DA0HQ"));
+
+    // A second start opens the files it finds and creates nothing.
+    dbs.closeAll();
+    const OpenReport again = openDatabases(dir.filePath(QStringLiteral("data")), dbs, src);
+    EXPECT_TRUE(again.ok());
+    EXPECT_FALSE(again.createdRef);
+    EXPECT_FALSE(again.createdLog);
+}
+
+TEST(ReferenceDatabase, UnusableDataFolderIsReported) {
+    Databases dbs;
+    const OpenReport r = openDatabases(QStringLiteral("/proc/korvel-cannot-be-here"), dbs);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.refError.contains(QStringLiteral("/proc/korvel-cannot-be-here")));
+}
