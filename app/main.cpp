@@ -1,4 +1,4 @@
-// korvel [--dir PATH] [AUTO]
+// korvel [--dir PATH] [AUTO] [--screenshot FILE]
 // korvel replay --dir DATA SCRIPT
 #include "app/qt_message_box.h"
 #include "app/replay.h"
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -19,6 +20,7 @@ struct CommandLine {
     bool autoStart = false;
     QString dir;
     QString script;
+    QString screenshot; // developer option: save the first screen to a PNG and end
     QString error;
 };
 
@@ -34,6 +36,12 @@ CommandLine parse(const QStringList& args) {
             cl.dir = args[i];
         } else if (a.startsWith(QLatin1String("--dir="))) {
             cl.dir = a.mid(6);
+        } else if (a == QLatin1String("--screenshot")) {
+            if (++i >= args.size()) {
+                cl.error = QStringLiteral("--screenshot needs a file");
+                return cl;
+            }
+            cl.screenshot = args[i];
         } else if (a.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0) {
             cl.autoStart = true;
         } else if (a == QLatin1String("replay") && i == 1) {
@@ -101,5 +109,12 @@ int main(int argc, char** argv) {
     setup.onExit = [] { QApplication::quit(); };
     if (!start.databaseError.isEmpty()) window.showStatus(start.databaseError);
     window.show();
+    if (!cl.screenshot.isEmpty()) {
+        QTimer::singleShot(500, &window, [&] {
+            const bool saved = window.grab().save(cl.screenshot);
+            if (!saved) err << "korvel: cannot write " << cl.screenshot << '\n';
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }
