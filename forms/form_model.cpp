@@ -133,6 +133,8 @@ void FormModel::focusSelectAll(const QString& name) {
 
 void FormModel::pressKey(KeyEvent e) {
     const QString target = focus_;
+    // A disabled field takes no keys (a window would not let it have the focus).
+    if (!target.isEmpty() && ctl(target).isText() && !ctl(target).enabled) return;
     onKeyDown(target, e);
     if (e.swallowed) return;
     if (!focus_.isEmpty() && focus_ == target) moveCursor(ctl(focus_), e);
@@ -165,6 +167,7 @@ void FormModel::click(const QString& name) {
     if (!c.enabled || !c.visible) return;
     if (c.kind == ControlKind::Check) c.checked = !c.checked;
     if (c.kind == ControlKind::Option) c.checked = true;
+    if (c.kind == ControlKind::Text) setFocus(name); // a click puts the cursor there
     onClick(name);
 }
 

@@ -4,7 +4,8 @@
 //
 // A key goes through three stages, as the screens expect them:
 //   key-down  sees every key with its modifiers; a handler may swallow it;
-//   key-press sees the character it produces (Space 32, Enter 13, Backspace 8, Esc 27);
+//   key-press sees the character it produces (Space 32, Enter 13, Tab 9, Backspace 8,
+//             Esc 27);
 //             a handler may change the character or swallow it (set it to 0);
 //   key-up    runs last.
 // After key-press, what is left of the character edits the focused text field.

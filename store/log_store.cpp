@@ -237,31 +237,37 @@ std::vector<QsoRow> LogStore::byCallBandMode(const QString& call, const QString&
     return rows(q);
 }
 
-bool LogStore::hasCall(const QString& call) {
-    if (!isOpen()) return false;
-    QSqlQuery& q =
-        statement(kHasCall, QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? LIMIT 1"));
-    q.bindValue(0, call);
-    return exists(q);
-}
-
-bool LogStore::hasCallBand(const QString& call, const QString& band) {
+bool LogStore::hasCall(const QString& call, std::int64_t except) {
     if (!isOpen()) return false;
     QSqlQuery& q = statement(
-        kHasCallBand, QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? LIMIT 1"));
+        kHasCall, QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND ID<>? LIMIT 1"));
     q.bindValue(0, call);
-    q.bindValue(1, band);
+    q.bindValue(1, static_cast<qlonglong>(except));
     return exists(q);
 }
 
-bool LogStore::hasCallBandMode(const QString& call, const QString& band, const QString& mode) {
+bool LogStore::hasCallBand(const QString& call, const QString& band, std::int64_t except) {
+    if (!isOpen()) return false;
+    QSqlQuery& q = statement(
+        kHasCallBand,
+        QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? AND ID<>? LIMIT 1"));
+    q.bindValue(0, call);
+    q.bindValue(1, band);
+    q.bindValue(2, static_cast<qlonglong>(except));
+    return exists(q);
+}
+
+bool LogStore::hasCallBandMode(const QString& call, const QString& band, const QString& mode,
+                               std::int64_t except) {
     if (!isOpen()) return false;
     QSqlQuery& q = statement(
         kHasCallBandMode,
-        QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? AND Md=? LIMIT 1"));
+        QStringLiteral(
+            "SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? AND Md=? AND ID<>? LIMIT 1"));
     q.bindValue(0, call);
     q.bindValue(1, band);
     q.bindValue(2, mode);
+    q.bindValue(3, static_cast<qlonglong>(except));
     return exists(q);
 }
 
@@ -297,13 +303,14 @@ std::vector<QsoRow> LogStore::byMark(MarkColumn column, const QString& mark,
 }
 
 bool LogStore::hasMark(MarkColumn column, const QString& mark, const std::optional<QString>& band,
-                       const std::optional<QString>& mode) {
+                       const std::optional<QString>& mode, std::int64_t except) {
     if (!isOpen()) return false;
     QSqlQuery& q = statement(markSlot(column, band.has_value(), mode.has_value(), true),
                              QStringLiteral("SELECT 1 FROM LogGen ") +
                                  markWhere(column, band.has_value(), mode.has_value()) +
-                                 QStringLiteral(" LIMIT 1"));
+                                 QStringLiteral(" AND ID<>? LIMIT 1"));
     bindMark(q, mark, band, mode);
+    q.bindValue(1 + (band ? 1 : 0) + (mode ? 1 : 0), static_cast<qlonglong>(except));
     return exists(q);
 }
 

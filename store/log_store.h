@@ -45,10 +45,12 @@ public:
     std::vector<QsoRow> byCallBand(const QString& call, const QString& band);
     std::vector<QsoRow> byCallBandMode(const QString& call, const QString& band,
                                        const QString& mode);
-    // Existence tests behind the same statements, for the per-keystroke checks.
-    bool hasCall(const QString& call);
-    bool hasCallBand(const QString& call, const QString& band);
-    bool hasCallBandMode(const QString& call, const QString& band, const QString& mode);
+    // Existence tests behind the same statements, for the per-keystroke checks. The QSO
+    // with ID `except` (one taken back for correction) is not counted; 0 counts every QSO.
+    bool hasCall(const QString& call, std::int64_t except = 0);
+    bool hasCallBand(const QString& call, const QString& band, std::int64_t except = 0);
+    bool hasCallBandMode(const QString& call, const QString& band, const QString& mode,
+                         std::int64_t except = 0);
 
     // QSOs carrying a multiplier mark, on the whole log or on a band and/or a mode.
     std::vector<QsoRow> byMark(MarkColumn column, const QString& mark,
@@ -56,7 +58,7 @@ public:
                                const std::optional<QString>& mode = std::nullopt);
     bool hasMark(MarkColumn column, const QString& mark,
                  const std::optional<QString>& band = std::nullopt,
-                 const std::optional<QString>& mode = std::nullopt);
+                 const std::optional<QString>& mode = std::nullopt, std::int64_t except = 0);
 
     // Calls beginning with the typed text, which is taken literally ("%" and "_" are
     // ordinary characters), in entry order; at most `limit` rows (0 = all).

@@ -1,0 +1,232 @@
+// Storing the QSO on the desk, serial numbers, deleting a QSO and taking the last one back
+// for correction.
+#include "desk/desk_form.h"
+
+#include "scoring/call_analysis.h"
+#include "scoring/contest_rules.h"
+#include "scoring/serial.h"
+#include "setup/paths.h"
+
+namespace korvel {
+
+namespace colour = forms::colour;
+using store::LearnedTable;
+
+namespace {
+
+QString reportAndExchange(const QString& report, const QString& exchange) {
+    return report.trimmed() + QLatin1Char(' ') + exchange.trimmed();
+}
+
+// "599 014" -> ("599", "014"): split at the first blank.
+std::pair<QString, QString> splitAtBlank(const QString& s) {
+    const qsizetype blank = s.indexOf(QLatin1Char(' '));
+    if (blank < 0) return {s, QString()};
+    return {s.left(blank), s.mid(blank + 1)};
+}
+
+} // namespace
+
+void DeskForm::commitQso() {
+    // 1-3.
+    show("Frame3", false);
+    s_.StartDate = text("TxtDate");
+    s_.StartTime = text("TxtUTC");
+    const QString call = scoring::normaliseCall(text("txtIndic")).toUpper();
+    if (call.trimmed().isEmpty()) return;
+    // 4. Band buttons back to green.
+    const bool no160 = scoring::hasNo160Marks(s_.ContestCode);
+    for (int band : kBands)
+        if (band != 160 || !no160) ctl(QStringLiteral("Cmd%1").arg(band)).back = colour::kGreen;
+    // 5. Learning, in contest mode, of an exchange the tables did not know.
+    if (s_.ContestMode == 100) {
+        const QString typed = text("TxtRSTR2").trimmed();
+        if (s_.ContestCode == 100 && learnCounty_ && !typed.isEmpty())
+            dbs_.ref.learn(LearnedTable::CallJud, call, typed);
+        if (s_.ContestCode == 102 && learnDok_ && !typed.isEmpty())
+            dbs_.ref.learn(LearnedTable::CallDOK, call, typed);
+    }
+    learnCounty_ = learnDok_ = false;
+    // 6. Date and time: typed off-line, the clock's live. A QSO being corrected keeps
+    //    the date and time it was logged with.
+    if (s_.OffLineInput == 100 || reloadId_) {
+        nowDate_ = text("TxtDate").trimmed();
+        nowTime_ = text("TxtUTC").trimmed();
+        if (s_.OffLineInput == 100) {
+            text("TxtDate") = s_.StartDate;
+            text("TxtUTC") = s_.StartTime;
+        }
+    } else {
+        const QDateTime now = clock_.utcNow();
+        nowDate_ = now.toString(QStringLiteral("dd.MM.yy"));
+        nowTime_ = now.toString(QStringLiteral("HH:mm"));
+        text("TxtDate") = nowDate_;
+        text("TxtUTC") = nowTime_;
+    }
+    // 7-9.
+    storeQso();
+    // 10. Clear the desk for the next QSO.
+    const bool wasCorrection = reloadId_.has_value();
+    const QString worked = s_.LookupCtyPfx;
+    reloadId_.reset();
+    clearDesk();
+    show("List2", false);
+    // 11. The next serial number (a corrected QSO leaves the running number as it was).
+    if (wasCorrection) {
+        text("TxtRSTE2") = serialBeforeReload_;
+        text("LblRaport") = raportBeforeReload_;
+        recountTallies();
+    } else if (scoring::advancesSerial(s_.ContestCode, text("LblMyCntPfx").trimmed(), worked,
+                                       s_.NrConst)) {
+        nextSerial();
+    }
+    // 12, 13.
+    refreshLogGrid();
+    c("TxtRSTR2").back = colour::kPalette14;
+    enable("mnuUndo", false);
+    enable("CmdEnterCall", false);
+    dupeState_ = 0;
+}
+
+void DeskForm::storeQso() {
+    const int code = s_.ContestCode;
+    const QString rcvdExchange = text("TxtRSTR2").trimmed();
+    store::QsoRow row;
+    row.rcvd = reportAndExchange(text("TxtRSTR1"), text("TxtRSTR2"));
+    if (code == 200 && (rcvdExchange == QLatin1String("IARU") || societyExchange_))
+        s_.QsoPoints = QStringLiteral("1");
+    societyExchange_ = false;
+    row.sent = reportAndExchange(text("TxtRSTE1"), text("TxtRSTE2"));
+    row.bnd = bandToText(s_.Band, s_.BandText).trimmed();
+    if (code == 200 && !scoring::isNumber(rcvdExchange)) s_.QsoPoints = QStringLiteral("1");
+    if (code == 103 && workedFixed_ && ownFixed_) {
+        s_.MultValue = QStringLiteral(" ");
+        workedFixed_ = ownFixed_ = false;
+    }
+    if (!scoring::countsSecondMultiplier(code) || s_.Mult1Value.trimmed().isEmpty())
+        s_.Mult1Value = QStringLiteral(" ");
+    if (code == 203) {
+        // TAC bonus for exchanges that are not numbers.
+        const bool sentWord = !scoring::isNumber(text("TxtRSTE2").trimmed());
+        const bool rcvdWord = !scoring::isNumber(rcvdExchange);
+        const long long bonus = sentWord && rcvdWord ? 6 : sentWord != rcvdWord ? 2 : 0;
+        if (bonus) s_.QsoPoints = QString::number(s_.QsoPoints.trimmed().toLongLong() + bonus);
+    }
+    row.callsign = scoring::normaliseCall(text("txtIndic")).toUpper();
+    QString date = nowDate_;
+    if (date.size() == 10) date = date.left(6) + date.right(2);
+    if (c("txtIndic").back == colour::kRed) {
+        s_.MultValue = QStringLiteral(" ");
+        s_.QsoPoints = QStringLiteral(" 0");
+    }
+    row.data = date;
+    row.utc = nowTime_;
+    row.md = s_.Mode;
+    row.pfx = s_.LookupCtyPfx;
+    row.mlt = s_.MultValue.isEmpty() ? QStringLiteral(" ") : s_.MultValue;
+    row.mlt1 = s_.Mult1Value;
+    row.pct = s_.QsoPoints;
+    lastLoggedText_ = row.callsign + QLatin1Char(' ') + row.sent;
+
+    const bool stored =
+        reloadId_ ? dbs_.log.replaceQso(*reloadId_, row) : dbs_.log.insertQso(row) > 0;
+    if (!stored) {
+        forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
+                           QStringLiteral("QSO NOT STORED: %1").arg(dbs_.log.lastError()),
+                           QString());
+        return;
+    }
+    if (reloadId_) return; // the tallies are counted again after a correction
+
+    // Running tallies of the current band.
+    const int i = bandIndex(s_.Band);
+    if (i < 0) return;
+    BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
+    t.qsos += 1;
+    t.points += s_.QsoPoints.trimmed().toLongLong();
+    if (!s_.MultValue.trimmed().isEmpty()) t.mults += 1;
+    if (scoring::countsSecondMultiplier(code) && !s_.Mult1Value.trimmed().isEmpty()) t.mults += 1;
+    showTallies();
+}
+
+void DeskForm::nextSerial() {
+    const scoring::SerialStep step = scoring::nextSerial(text("TxtRSTE2"));
+    text("LblRaport") = step.used;
+    text("TxtRSTE2") = step.next;
+}
+
+void DeskForm::serialStart() {
+    const auto last = dbs_.log.lastQso();
+    const scoring::SerialStep step = scoring::resumeSerial(last ? last->sent : QString());
+    text("LblRaport") = step.used;
+    text("TxtRSTE2") = step.next;
+}
+
+// Alt+F2: the last QSO (or, pressed again, the one before the QSO already taken back)
+// comes back into the desk. It stays in the log until the corrected QSO replaces it.
+void DeskForm::reloadLastQso() {
+    std::optional<store::QsoRow> row;
+    if (reloadId_) {
+        const auto rows = dbs_.log.all();
+        for (const store::QsoRow& r : rows)
+            if (r.id < *reloadId_) row = r;
+        if (!row) return;
+    } else {
+        row = dbs_.log.lastQso();
+        if (!row) return;
+        serialBeforeReload_ = text("TxtRSTE2");
+        raportBeforeReload_ = text("LblRaport");
+    }
+    clearDesk();
+    reloadId_ = row->id;
+    text("txtIndic") = row->callsign;
+    text("TxtDate") = row->data;
+    text("TxtUTC") = row->utc;
+    const auto [sentReport, sentExchange] = splitAtBlank(row->sent);
+    const auto [rcvdReport, rcvdExchange] = splitAtBlank(row->rcvd);
+    const int band = row->bnd.trimmed().toInt();
+    if (row->md == QLatin1String("SSB"))
+        switchToSsb();
+    else if (row->md == QLatin1String("CW"))
+        switchToCw();
+    if (bandIndex(band) >= 0) switchBand(band);
+    text("TxtRSTE1") = sentReport;
+    text("TxtRSTE2") = sentExchange;
+    text("TxtPrf") = row->pfx.isEmpty() ? QStringLiteral(" ") : row->pfx;
+    s_.LookupCtyPfx = text("TxtPrf");
+    s_.MultValue = row->mlt.isEmpty() ? QStringLiteral(" ") : row->mlt;
+    s_.Mult1Value = row->mlt1.isEmpty() ? QStringLiteral(" ") : row->mlt1;
+    s_.QsoPoints = row->pct;
+    show("LblNeu", !s_.MultValue.trimmed().isEmpty());
+    keepExchange_ = true;
+    text("TxtRSTR2") = rcvdExchange;
+    analyseCall();
+    // The reports and exchanges as they were logged, whatever the analysis prefilled.
+    text("TxtRSTR1") = rcvdReport;
+    text("TxtRSTR2") = rcvdExchange;
+    text("TxtRSTE1") = sentReport;
+    text("TxtRSTE2") = sentExchange;
+    text("TxtDate") = row->data;
+    text("TxtUTC") = row->utc;
+    s_.RcvdExchange = rcvdExchange;
+    s_.RcvdReport = rcvdReport;
+    typedExchange_ = true;
+}
+
+void DeskForm::deleteSelectedQso() {
+    if (gridCurrent_ <= 0) return;
+    const int answer =
+        forms::askRecorded(s_, box_, forms::msg::kYesNo, QLatin1String(desk_text::kDeletePrompt),
+                           QLatin1String(desk_text::kDeleteTitle));
+    if (answer == forms::msg::kYes) {
+        if (reloadId_ && *reloadId_ == gridCurrent_) reloadId_.reset();
+        dbs_.log.deleteQso(gridCurrent_);
+        gridCurrent_ = 0;
+        recountTallies();
+        refreshLogGrid();
+        switchBand(s_.Band);
+    }
+    focusCall();
+}
+
+} // namespace korvel

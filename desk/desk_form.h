@@ -1,0 +1,214 @@
+#pragma once
+// The QSO entry desk as a form model: its controls, the keyboard flow of logging, the
+// call analysis, duplicates, multipliers, points and the commit of a QSO. The window
+// only mirrors it; tests and the replay command drive it by keys.
+//
+// The work is split over several files by concern:
+//   desk_form.cpp      controls, opening, bands and modes, tallies, clearing, undo
+//   desk_keys.cpp      the key map of every field, completeness check, time and date
+//   desk_analysis.cpp  call analysis, country, exchange prefills, admission, pick lists
+//   desk_scoring.cpp   duplicates, multipliers, band marks, points
+//   desk_commit.cpp    storing a QSO, serial numbers, deleting, taking a QSO back
+
+#include "desk/message_keys.h"
+#include "forms/form_model.h"
+#include "forms/message_box.h"
+#include "platform/clock.h"
+#include "scoring/geo.h"
+#include "setup/shared_state.h"
+#include "store/reference_data.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace korvel {
+
+// Fixed texts of the desk.
+namespace desk_text {
+inline constexpr const char* kNotFound = " NOT FIND IN COUNTRY DATABASE!!";
+inline constexpr const char* kNotAllowed = "THIS QSO IS NOT ALLOWED BY THE CONTEST RULES !";
+inline constexpr const char* kIncomplete = "Date incomplete. Nu se poate loga!!";
+inline constexpr const char* kBadTime = "ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !";
+inline constexpr const char* kBadDate = "DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !";
+inline constexpr const char* kDeletePrompt = "DO YOU WANT TO DELETE ?";
+inline constexpr const char* kDeleteTitle = "DELETE?";
+inline constexpr const char* kSelectModeBand = "Select MODE AND BAND";
+inline constexpr const char* kKeySummary = "SPACE=Go to Nr Rcvd TAB=Go to each field ESC=Abort TX  "
+                                           "ENTER/F12=Save QSO F1-F11 CW messages";
+} // namespace desk_text
+
+class DeskForm : public forms::FormModel {
+public:
+    DeskForm(SharedState& state, store::Databases& dbs, forms::MessageBox& box, const Clock& clock,
+             MessageKeys& keys);
+
+    // Prepares the desk for the contest in the shared state: the own station, the sent
+    // exchange and serial label, the contest label (what the start of a contest hands over).
+    void handOver();
+    // Opens the desk: clears pending states, shows the notice until a band and mode are
+    // chosen, loads the message texts and, when coming back, switches the mode on again.
+    void open();
+
+    // The band and mode buttons.
+    void switchBand(int band);
+    void switchToCw();
+    void switchToSsb();
+
+    // The rows the log grid shows (the current band, or the partial-call matches).
+    const std::vector<store::QsoRow>& gridRows() const { return gridRows_; }
+    // Selects a grid row by its ID (a click in the grid) and deletes it after asking.
+    void selectGridRow(std::int64_t id) { gridCurrent_ = id; }
+    void deleteSelectedQso();
+
+    // Desk state that the keying and the tests look at.
+    int dupeState() const { return dupeState_; }
+    void setDupeState(int v) { dupeState_ = v; }
+    bool entryComplete() const { return entryComplete_; }
+    const QString& lastLoggedText() const { return lastLoggedText_; }
+    int beamHeading() const { return beam_; }
+    std::optional<std::int64_t> correcting() const { return reloadId_; }
+
+    // Operations the message keys use.
+    void analyseCall();
+    void checkDupe();
+    void detectMultiplier();
+    bool checkEntry();
+    void finishExchange();
+    void padSerial();
+    void commitQso();
+    void focusCall();
+    void focusExchange();
+    void refreshLogGrid();
+    QString trimmedCall() const;
+
+    // Leaving the desk: the first-page menu and a confirmed EXIT.
+    std::function<void()> onReturnToSetup;
+    std::function<void()> onExit;
+
+protected:
+    void onKeyDown(const QString& control, forms::KeyEvent& e) override;
+    void onKeyPress(const QString& control, int& ascii) override;
+    void onKeyUp(const QString& control, const forms::KeyEvent& e) override;
+    void onClick(const QString& control) override;
+    void onDblClick(const QString& control) override;
+    void onFocusIn(const QString& control) override;
+    void onFocusOut(const QString& control) override;
+
+private:
+    // Controls.
+    void buildControls();
+    QString& text(const char* name) { return ctl(QLatin1String(name)).text; }
+    QString text(const char* name) const { return ctl(QLatin1String(name)).text; }
+    forms::Control& c(const char* name) { return ctl(QLatin1String(name)); }
+    void show(const char* name, bool visible) { ctl(QLatin1String(name)).visible = visible; }
+    void enable(const char* name, bool enabled) { ctl(QLatin1String(name)).enabled = enabled; }
+    void cursorToEnd(const char* name);
+
+    // Bands, modes, tallies.
+    void colourBandLabels();
+    void colourModeLabels();
+    void showTallies();
+    void recountTallies();
+    void prepareSentExchange();
+    void enableEntryFields(bool on);
+
+    // Keys.
+    void keyDownCall(forms::KeyEvent& e);
+    void keyDownReceivedExchange(forms::KeyEvent& e);
+    void keyDownReceivedReport(forms::KeyEvent& e);
+    void keyDownSent(const QString& control, forms::KeyEvent& e);
+    bool messageKey(const QString& control, forms::KeyEvent& e);
+    bool offLineDateTimeKey(const QString& control, const forms::KeyEvent& e);
+    void keyDownTimeDate(const QString& control, forms::KeyEvent& e);
+    void keyPressTime(int& ascii);
+    void keyPressDate(int& ascii);
+    bool validateTime();
+    bool validateDate();
+    void loggingSequence(bool finishFirst);
+    void finishFromExchangeField();
+    void partialCallLookup();
+    void refreshOwnLabels();
+
+    // Analysis.
+    void findCountry(const QString& key, const QString& analysed);
+    void rejectQso();
+    void lookupCounty();
+    void lookupDok();
+    void lookupSociety();
+    void fillPickList(const QStringList& entries);
+    void pickListChosen();
+    void list2Chosen();
+    void offLinePrefill();
+    void showBeam();
+    void exchangeListStep(const QStringList& entries);
+
+    // Scoring.
+    bool newMark(const QString& key, bool perBand = true, bool perMode = false,
+                 bool second = false);
+    void detectPrefixMultiplier();
+    void markBandMultipliers();
+    void computePoints();
+    QString bandMarkKey() const;
+
+    // Storing.
+    void storeQso();
+    void nextSerial();
+    void serialStart();
+    void reloadLastQso();
+    void clearDesk();
+    void abort();
+    void undo();
+
+    SharedState& s_;
+    store::Databases& dbs_;
+    forms::MessageBox& box_;
+    const Clock& clock_;
+    MessageKeys& keys_;
+
+    // Desk flags (100 set, 0 clear unless noted).
+    bool spaceAdvance_ = false;
+    bool entryComplete_ = false;
+    int dupeState_ = 0;          // 0, 10 dupe or refused, 100 dupe answer sent
+    bool keepExchange_ = false;  // a taken-back QSO keeps its exchange through re-analysis
+    bool typedExchange_ = false; // the operator typed the received exchange of this QSO
+    bool learnCounty_ = false;
+    bool learnDok_ = false;
+    bool societyExchange_ = false; // IARU-HF: the received exchange is a society
+    bool rejected_ = false;        // the analysis under way refused the QSO
+    bool opened_ = false;
+    QString lastLoggedText_;
+    QString analysedCall_;
+    QString russianPrefill_ = QStringLiteral(" ");
+    QString scandinavianDistrict_;
+    QString workedLocator_;
+    QString nowDate_, nowTime_;
+    bool workedPortable_ = false, workedFixed_ = false, ownFixed_ = false;
+    int beam_ = 0;
+
+    // One level of undo after Abort.
+    struct Snapshot {
+        std::vector<std::pair<QString, QString>> texts;
+        QStringList listItems;
+        bool listVisible = false;
+        int listIndex = -1;
+        bool neu = false, enterEnabled = false, frame2 = true, frame3 = false, anunt = false;
+        forms::Rgb callBack; // the dupe colour decides the points at storing
+        int dupeState = 0;
+    };
+    std::optional<Snapshot> undo_;
+
+    // A QSO taken back for correction (Alt+F2): it stays in the log until the corrected
+    // QSO replaces it.
+    std::optional<std::int64_t> reloadId_;
+    QString serialBeforeReload_, raportBeforeReload_;
+
+    std::vector<store::QsoRow> gridRows_;
+    std::int64_t gridCurrent_ = 0;
+};
+
+} // namespace korvel
