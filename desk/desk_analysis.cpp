@@ -58,8 +58,8 @@ void DeskForm::analyseCall() {
         workedFixed_ = !workedPortable_;
         ownFixed_ = !scoring::isPortable(s_.MyCall.trimmed().toUpper());
     }
-    // 2. Live operation: the date and time of now.
-    if (isLive(s_)) {
+    // 2. Live operation: the date and time of now (a QSO being corrected keeps its own).
+    if (isLive(s_) && !reloadId_) {
         const QDateTime now = clock_.utcNow();
         nowDate_ = now.toString(QStringLiteral("dd.MM.yy"));
         nowTime_ = now.toString(QStringLiteral("HH:mm"));
@@ -149,15 +149,10 @@ void DeskForm::analyseCall() {
     case 212:
     case 213:
     case 214:
-    case 215:
-        detectMultiplier();
-        break;
+    case 215: detectMultiplier(); break;
     case 202:
-    case 203:
-        detectPrefixMultiplier();
-        break;
-    default:
-        break;
+    case 203: detectPrefixMultiplier(); break;
+    default: break;
     }
     // 17. Keymen's Club: prefectures.
     if (code == 210 && w == QLatin1String("JA")) exchangeListStep(scoring::keymenPrefectures(call));

@@ -153,9 +153,7 @@ void DeskForm::handOver() {
         show("LblMyBezirk", false);
         show("LblRaport", true);
         break;
-    case SentExchange::SerialFromControl:
-        serialFromControl();
-        break;
+    case SentExchange::SerialFromControl: serialFromControl(); break;
     case SentExchange::OwnItuZone:
         text("LblMyBezirk") = s_.MyZone;
         show("LblMyBezirk", true);
@@ -175,8 +173,7 @@ void DeskForm::handOver() {
             serialFromControl();
         }
         break;
-    case SentExchange::NotSet:
-        break;
+    case SentExchange::NotSet: break;
     }
     if (code == 201) s_.MyCQZone = s_.MyCQZone.isEmpty() ? s_.MyZone : s_.MyCQZone;
     c("TxtF1").back =

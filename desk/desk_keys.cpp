@@ -136,9 +136,7 @@ void DeskForm::keyDownCall(KeyEvent& e) {
         case Key::F4:
         case Key::F5:
         case Key::F6:
-        case Key::F7:
-            e.swallowed = true;
-            return;
+        case Key::F7: e.swallowed = true; return;
         case Key::F8:
             e.swallowed = true;
             clearAndFocus("TxtRSTR1");
@@ -156,8 +154,7 @@ void DeskForm::keyDownCall(KeyEvent& e) {
             e.swallowed = true;
             clearAndFocus("TxtRSTE2");
             return;
-        default:
-            break;
+        default: break;
         }
     }
     if (messageKey(QStringLiteral("txtIndic"), e)) return;

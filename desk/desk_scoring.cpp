@@ -70,9 +70,7 @@ void DeskForm::detectMultiplier() {
     auto countryOrExchange = [&](bool special, const QString& key) { perBand(special ? key : w); };
 
     switch (code) {
-    case 100:
-        perBand(w == QLatin1String("YO") ? rcvd + QLatin1Char('*') : w);
-        break;
+    case 100: perBand(w == QLatin1String("YO") ? rcvd + QLatin1Char('*') : w); break;
     case 102:
         if (own != QLatin1String("DL") && w == QLatin1String("DL")) {
             perBand(exchange.left(1).trimmed());
@@ -80,12 +78,8 @@ void DeskForm::detectMultiplier() {
             perBand(w);
         }
         break;
-    case 103:
-        perBand(w);
-        break;
-    case 104:
-        perBand(exchange);
-        break;
+    case 103: perBand(w); break;
+    case 104: perBand(exchange); break;
     case 105:
         if (own != QLatin1String("HA"))
             w == QLatin1String("HA") ? perBand(exchange) : void(s_.MultValue = kTwoBlanks);
@@ -132,40 +126,20 @@ void DeskForm::detectMultiplier() {
         }
         break;
     case 202:
-    case 203:
-        detectPrefixMultiplier();
-        break;
+    case 203: detectPrefixMultiplier(); break;
     case 204:
     case 205:
         if (!exchange.isEmpty()) perBand(exchange, kOneBlank);
         break;
-    case 206:
-        countryOrExchange(scoring::isRussianPrefix(w), rcvd + QLatin1Char('*'));
-        break;
-    case 207:
-        countryOrExchange(w == QLatin1String("SP"), rcvd);
-        break;
-    case 208:
-        countryOrExchange(w == QLatin1String("4X"), rcvd);
-        break;
-    case 209:
-        countryOrExchange(w == QLatin1String("HB"), rcvd.trimmed().right(2));
-        break;
-    case 210:
-        countryOrExchange(w == QLatin1String("JA"), rcvd);
-        break;
-    case 211:
-        countryOrExchange(w == QLatin1String("UR"), rcvd + QLatin1Char('*'));
-        break;
-    case 212:
-        countryOrExchange(w == QLatin1String("OK") || w == QLatin1String("OM"), rcvd);
-        break;
-    case 213:
-        perBand(scandinavianDistrict_);
-        break;
-    case 214:
-        s_.MultValue = kOneBlank;
-        break;
+    case 206: countryOrExchange(scoring::isRussianPrefix(w), rcvd + QLatin1Char('*')); break;
+    case 207: countryOrExchange(w == QLatin1String("SP"), rcvd); break;
+    case 208: countryOrExchange(w == QLatin1String("4X"), rcvd); break;
+    case 209: countryOrExchange(w == QLatin1String("HB"), rcvd.trimmed().right(2)); break;
+    case 210: countryOrExchange(w == QLatin1String("JA"), rcvd); break;
+    case 211: countryOrExchange(w == QLatin1String("UR"), rcvd + QLatin1Char('*')); break;
+    case 212: countryOrExchange(w == QLatin1String("OK") || w == QLatin1String("OM"), rcvd); break;
+    case 213: perBand(scandinavianDistrict_); break;
+    case 214: s_.MultValue = kOneBlank; break;
     case 215:
         if (w == QLatin1String("ON")) {
             perBand(trimmedCall().left(3));
@@ -184,8 +158,7 @@ void DeskForm::detectMultiplier() {
             s_.Mult1Value = kOneBlank;
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -210,45 +183,29 @@ QString DeskForm::bandMarkKey() const {
     const QString prf = text("TxtPrf").trimmed();
     const QString exchange = text("TxtRSTR2").trimmed();
     switch (code) {
-    case 100:
-        return w == QLatin1String("YO") ? s_.LearnedExchange + QLatin1Char('*') : prf;
+    case 100: return w == QLatin1String("YO") ? s_.LearnedExchange + QLatin1Char('*') : prf;
     case 102:
         if (own == QLatin1String("DL")) return prf;
         return w == QLatin1String("DL") ? exchange.left(1) : QString();
-    case 103:
-        return prf;
+    case 103: return prf;
     case 104:
     case 106:
     case 200:
-    case 201:
-        return exchange;
-    case 105:
-        return w == QLatin1String("HA") ? exchange : prf;
-    case 107:
-        return scoring::isSpanishPrefix(w) ? exchange : QString();
-    case 108:
-        return w == QLatin1String("PA") ? exchange : QString();
+    case 201: return exchange;
+    case 105: return w == QLatin1String("HA") ? exchange : prf;
+    case 107: return scoring::isSpanishPrefix(w) ? exchange : QString();
+    case 108: return w == QLatin1String("PA") ? exchange : QString();
     // Contests that count the country of a foreign station per band.
-    case 206:
-        return scoring::isRussianPrefix(w) ? QString() : prf;
-    case 207:
-        return w == QLatin1String("SP") ? QString() : prf;
-    case 208:
-        return w == QLatin1String("4X") ? QString() : prf;
-    case 209:
-        return w == QLatin1String("HB") ? QString() : prf;
-    case 210:
-        return w == QLatin1String("JA") ? QString() : prf;
-    case 211:
-        return w == QLatin1String("UR") ? QString() : prf;
-    case 212:
-        return w == QLatin1String("OK") || w == QLatin1String("OM") ? QString() : prf;
-    case 213:
-        return scandinavianDistrict_;
-    case 215:
-        return scoring::isUbaCountry(w) && w != QLatin1String("ON") ? prf : QString();
-    default:
-        return {};
+    case 206: return scoring::isRussianPrefix(w) ? QString() : prf;
+    case 207: return w == QLatin1String("SP") ? QString() : prf;
+    case 208: return w == QLatin1String("4X") ? QString() : prf;
+    case 209: return w == QLatin1String("HB") ? QString() : prf;
+    case 210: return w == QLatin1String("JA") ? QString() : prf;
+    case 211: return w == QLatin1String("UR") ? QString() : prf;
+    case 212: return w == QLatin1String("OK") || w == QLatin1String("OM") ? QString() : prf;
+    case 213: return scandinavianDistrict_;
+    case 215: return scoring::isUbaCountry(w) && w != QLatin1String("ON") ? prf : QString();
+    default: return {};
     }
 }
 

@@ -48,18 +48,14 @@ constexpr KeyName kKeyNames[] = {
 int asciiOf(const KeyEvent& e) {
     if (e.alt || e.ctrl) return 0;
     switch (e.key) {
-    case Key::Char:
-        return e.ch.unicode();
-    case Key::Space:
-        return 32;
-    case Key::Enter:
-        return 13;
-    case Key::Backspace:
-        return 8;
-    case Key::Esc:
-        return 27;
-    default:
-        return 0;
+    case Key::Char: return e.ch.unicode();
+    case Key::Space: return 32;
+    case Key::Enter: return 13;
+    case Key::Tab: // screens that handle Tab themselves see it here too
+        return 9;
+    case Key::Backspace: return 8;
+    case Key::Esc: return 27;
+    default: return 0;
     }
 }
 
@@ -212,18 +208,10 @@ void FormModel::moveCursor(Control& c, const KeyEvent& e) {
     if (!c.isText() || e.alt || e.ctrl) return;
     const int len = static_cast<int>(c.text.size());
     switch (e.key) {
-    case Key::Left:
-        c.selStart = std::max(0, std::min(c.selStart, len) - 1);
-        break;
-    case Key::Right:
-        c.selStart = std::min(len, c.selStart + c.selLength + 1);
-        break;
-    case Key::Home:
-        c.selStart = 0;
-        break;
-    case Key::End:
-        c.selStart = len;
-        break;
+    case Key::Left: c.selStart = std::max(0, std::min(c.selStart, len) - 1); break;
+    case Key::Right: c.selStart = std::min(len, c.selStart + c.selLength + 1); break;
+    case Key::Home: c.selStart = 0; break;
+    case Key::End: c.selStart = len; break;
     case Key::Delete:
         if (c.enabled && c.selStart < len) {
             c.text.remove(c.selStart, std::max(1, c.selLength));
@@ -231,8 +219,7 @@ void FormModel::moveCursor(Control& c, const KeyEvent& e) {
             onChange(c.name);
         }
         return;
-    default:
-        return;
+    default: return;
     }
     c.selLength = 0;
 }

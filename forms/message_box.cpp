@@ -8,18 +8,12 @@ namespace msg {
 
 std::vector<int> buttons(int style) {
     switch (style & 7) {
-    case kOkCancel:
-        return {kOk, kCancel};
-    case kAbortRetryIgnore:
-        return {kAbort, kRetry, kIgnore};
-    case kYesNoCancel:
-        return {kYes, kNo, kCancel};
-    case kYesNo:
-        return {kYes, kNo};
-    case kRetryCancel:
-        return {kRetry, kCancel};
-    default:
-        return {kOk};
+    case kOkCancel: return {kOk, kCancel};
+    case kAbortRetryIgnore: return {kAbort, kRetry, kIgnore};
+    case kYesNoCancel: return {kYes, kNo, kCancel};
+    case kYesNo: return {kYes, kNo};
+    case kRetryCancel: return {kRetry, kCancel};
+    default: return {kOk};
     }
 }
 

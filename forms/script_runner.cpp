@@ -19,6 +19,11 @@ ScriptRunner::ScriptRunner(std::function<FormModel*()> currentModel, ScriptedMes
     };
 }
 
+// The box outlives the runner: it must stop printing through it.
+ScriptRunner::~ScriptRunner() {
+    box_.onShown = nullptr;
+}
+
 QString ScriptRunner::describe(const Control& c) {
     return QStringLiteral("%1 %2 visible=%3 enabled=%4 back=%5")
         .arg(c.name, quote(c.text))
@@ -41,8 +46,11 @@ bool ScriptRunner::runLine(const QString& rawLine, QString& error) {
     const QString args = space < 0 ? QString() : line.mid(space + 1);
     const QString arg = args.trimmed();
 
-    FormModel* m = currentModel_ ? currentModel_() : nullptr;
+    // The screen is looked up only by the commands that act on one, so that commands
+    // handled by the extension (such as setting up the state) come before it opens.
+    FormModel* m = nullptr;
     auto needModel = [&]() {
+        m = currentModel_ ? currentModel_() : nullptr;
         if (!m) error = QStringLiteral("no screen is open");
         return m != nullptr;
     };

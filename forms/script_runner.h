@@ -32,6 +32,9 @@ public:
 
     ScriptRunner(std::function<FormModel*()> currentModel, ScriptedMessageBox& box,
                  QTextStream& out);
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
 
     void setExtension(Extension e) { extension_ = std::move(e); }
 

@@ -25,7 +25,8 @@ class Golden : public ::testing::TestWithParam<QString> {};
 TEST_P(Golden, ReplayMatchesExpected) {
     const QDir dir(QStringLiteral(KORVEL_GOLDEN_DIR));
     QFile expected(dir.filePath(GetParam() + QStringLiteral(".expected")));
-    ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << "missing " << expected.fileName().toStdString();
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly))
+        << "missing " << expected.fileName().toStdString();
     QTemporaryDir data;
     QProcess p;
     p.start(QStringLiteral(KORVEL_BINARY),
