@@ -261,30 +261,21 @@ void DeskForm::switchBand(int band) {
 }
 
 void DeskForm::switchToCw() {
-    s_.Mode = QStringLiteral("CW");
-    colourModeLabels();
-    show("FrmCwProgr", s_.CwByPc == 100);
-    show("FramTxtCw", s_.CwByPc == 100);
-    show("txtPauseCW", s_.CwRepeat == 100 && s_.CwByPc == 100 && s_.OffLineInput != 100);
-    show("TxtPauseSSB", false);
-    text("TxtRSTE1") = text("TxtRSTR1") = QStringLiteral("599");
-    if (s_.Band != 0) show("LblAnunt", false);
-    if (s_.ContestCode == 200) text("TxtRSTE2") = s_.MyZone;
-    if (s_.ContestCode == 201) text("TxtRSTE2") = s_.MyCQZone;
-    if (!c("txtIndic").enabled) {
-        enableEntryFields(true);
-        if (s_.SetupDone == 0) focusCall();
-    }
+    switchMode(true);
 }
 
 void DeskForm::switchToSsb() {
-    s_.Mode = QStringLiteral("SSB");
+    switchMode(false);
+}
+
+void DeskForm::switchMode(bool cw) {
+    s_.Mode = cw ? QStringLiteral("CW") : QStringLiteral("SSB");
     colourModeLabels();
-    show("FrmCwProgr", false);
-    show("FramTxtCw", false);
-    show("TxtPauseSSB", s_.SsbRepeat == 100 && s_.OffLineInput != 100);
-    show("txtPauseCW", false);
-    text("TxtRSTE1") = text("TxtRSTR1") = QStringLiteral("59");
+    show("FrmCwProgr", cw && s_.CwByPc == 100);
+    show("FramTxtCw", cw && s_.CwByPc == 100);
+    show("txtPauseCW", cw && s_.CwRepeat == 100 && s_.CwByPc == 100 && s_.OffLineInput != 100);
+    show("TxtPauseSSB", !cw && s_.SsbRepeat == 100 && s_.OffLineInput != 100);
+    text("TxtRSTE1") = text("TxtRSTR1") = cw ? QStringLiteral("599") : QStringLiteral("59");
     if (s_.Band != 0) show("LblAnunt", false);
     if (s_.ContestCode == 200) text("TxtRSTE2") = s_.MyZone;
     if (s_.ContestCode == 201) text("TxtRSTE2") = s_.MyCQZone;

@@ -110,6 +110,7 @@ private:
     void cursorToEnd(const char* name);
 
     // Bands, modes, tallies.
+    void switchMode(bool cw);
     void colourBandLabels();
     void colourModeLabels();
     void showTallies();

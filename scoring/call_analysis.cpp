@@ -30,12 +30,9 @@ bool isCanadianBlock(QChar first, QChar second) {
     switch (first.unicode()) {
     case u'V':
         return inRange(second, u'A', u'G') || second == u'O' || second == u'X' || second == u'Y';
-    case u'C':
-        return inRange(second, u'F', u'K');
-    case u'X':
-        return inRange(second, u'J', u'O');
-    default:
-        return false;
+    case u'C': return inRange(second, u'F', u'K');
+    case u'X': return inRange(second, u'J', u'O');
+    default: return false;
     }
 }
 
@@ -89,8 +86,7 @@ MappedKey nationalMapping(const QString& call) {
     case u'W':
         if (isUsBlock(call)) return {20, QStringLiteral("K") + call.mid(2)};
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

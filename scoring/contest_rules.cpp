@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 namespace korvel::scoring {
 
@@ -68,80 +69,53 @@ bool isSpanishPrefix(const QString& ctyPfx) {
 
 bool padsReceivedSerial(int contest, const QString& w) {
     switch (contest) {
-    case 100:
-        return w != QLatin1String("YO");
-    case 102:
-        return w != QLatin1String("DL");
-    case 103:
-        return true;
-    case 105:
-        return w != QLatin1String("HA");
-    case 107:
-        return !isSpanishPrefix(w);
-    case 108:
-        return w != QLatin1String("PA");
-    default:
-        return false;
+    case 100: return w != QLatin1String("YO");
+    case 102: return w != QLatin1String("DL");
+    case 103: return true;
+    case 105: return w != QLatin1String("HA");
+    case 107: return !isSpanishPrefix(w);
+    case 108: return w != QLatin1String("PA");
+    default: return false;
+    }
+}
+
+// Contests in which only stations outside the organising country send serials: the own
+// station sends one unless its prefix is the contest's own.
+std::optional<bool> foreignerSendsSerial(int contest, const QString& own) {
+    switch (contest) {
+    case 100: return own != QLatin1String("YO");
+    case 102: return own != QLatin1String("DL");
+    case 105: return own != QLatin1String("HA");
+    case 107: return !isSpanishPrefix(own);
+    case 108: return own != QLatin1String("PA");
+    default: return std::nullopt;
     }
 }
 
 bool advancesSerial(int contest, const QString& own, const QString& w, int nrConst) {
+    if (const auto foreign = foreignerSendsSerial(contest, own)) return *foreign;
     switch (contest) {
-    case 100:
-        return own != QLatin1String("YO");
-    case 102:
-        return own != QLatin1String("DL");
-    case 105:
-        return own != QLatin1String("HA");
-    case 107:
-        return !isSpanishPrefix(own);
-    case 108:
-        return own != QLatin1String("PA");
-    case 207:
-        return w == QLatin1String("SP");
-    case 208:
-        return w == QLatin1String("4X");
-    case 209:
-        return w == QLatin1String("HB");
-    case 211:
-        return w == QLatin1String("UR");
-    case 212:
-        return w == QLatin1String("OK") || w == QLatin1String("OM");
-    case 214:
-        return nrConst == 200;
-    default:
-        return in(contest, {103, 202, 203, 204, 206, 213, 215});
+    case 207: return w == QLatin1String("SP");
+    case 208: return w == QLatin1String("4X");
+    case 209: return w == QLatin1String("HB");
+    case 211: return w == QLatin1String("UR");
+    case 212: return w == QLatin1String("OK") || w == QLatin1String("OM");
+    case 214: return nrConst == 200;
+    default: return in(contest, {103, 202, 203, 204, 206, 213, 215});
     }
 }
 
 bool resumesSerial(int contest, const QString& own, int nrConst) {
+    if (const auto foreign = foreignerSendsSerial(contest, own)) return *foreign;
     switch (contest) {
-    case 100:
-        return own != QLatin1String("YO");
-    case 102:
-        return own != QLatin1String("DL");
-    case 105:
-        return own != QLatin1String("HA");
-    case 107:
-        return !isSpanishPrefix(own);
-    case 108:
-        return own != QLatin1String("PA");
-    case 204:
-        return !own.startsWith(QLatin1Char('F'));
-    case 206:
-        return !isRussianPrefix(own);
-    case 207:
-        return own != QLatin1String("SP");
-    case 208:
-        return own != QLatin1String("4X");
-    case 209:
-        return own != QLatin1String("HB9");
-    case 212:
-        return own != QLatin1String("OK") && own != QLatin1String("OM");
-    case 214:
-        return nrConst == 200;
-    default:
-        return in(contest, {103, 202, 203, 211, 213, 215});
+    case 204: return !own.startsWith(QLatin1Char('F'));
+    case 206: return !isRussianPrefix(own);
+    case 207: return own != QLatin1String("SP");
+    case 208: return own != QLatin1String("4X");
+    case 209: return own != QLatin1String("HB9");
+    case 212: return own != QLatin1String("OK") && own != QLatin1String("OM");
+    case 214: return nrConst == 200;
+    default: return in(contest, {103, 202, 203, 211, 213, 215});
     }
 }
 

@@ -17,14 +17,11 @@ std::optional<int> byBand(int band, int high, int low) {
     switch (band) {
     case 10:
     case 15:
-    case 20:
-        return high;
+    case 20: return high;
     case 40:
     case 80:
-    case 160:
-        return low;
-    default:
-        return std::nullopt;
+    case 160: return low;
+    default: return std::nullopt;
     }
 }
 
@@ -92,8 +89,7 @@ std::optional<int> points(const PointsInput& in) {
     case 212: // OK-OM DX
     case 213: // Scandinavian
         return 1;
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 
