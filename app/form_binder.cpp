@@ -9,19 +9,36 @@
 
 namespace korvel {
 
+namespace {
+
+// The colour a control has when nothing marks it: no style sheet is needed for it.
+bool isDefaultColour(const forms::Control& c) {
+    const bool textLike =
+        c.isText() || c.kind == forms::ControlKind::List || c.kind == forms::ControlKind::Grid;
+    return c.back == (textLike ? forms::colour::kWhite : forms::colour::kButtonFace);
+}
+
+} // namespace
+
 void FormBinder::sync() {
     for (auto& [name, widget] : widgets_) {
         const forms::Control& c = model_.ctl(name);
+        const bool focused = model_.focus() == name;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             if (edit->text() != c.text) edit->setText(c.text);
-            if (model_.focus() == name) edit->setSelection(c.selStart, c.selLength);
+            if (focused) {
+                if (c.selLength > 0)
+                    edit->setSelection(c.selStart, c.selLength);
+                else
+                    edit->setCursorPosition(c.selStart);
+            }
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(c.text);
+            if (label->text() != c.text) label->setText(c.text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(c.text);
+            if (button->text() != c.text) button->setText(c.text);
             if (button->isCheckable()) button->setChecked(c.checked);
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-            group->setTitle(c.text);
+            if (group->title() != c.text) group->setTitle(c.text);
         } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
             QStringList current;
             for (int i = 0; i < list->count(); ++i)
@@ -30,22 +47,23 @@ void FormBinder::sync() {
                 list->clear();
                 list->addItems(c.items);
             }
+            if (list->currentRow() != c.listIndex) list->setCurrentRow(c.listIndex);
         }
-        widget->setVisible(c.visible);
-        widget->setEnabled(c.enabled);
-        QPalette pal = widget->palette();
-        const QColor colour(c.back.r, c.back.g, c.back.b);
-        if (c.isText() || c.kind == forms::ControlKind::List) {
-            pal.setColor(QPalette::Base, colour);
-        } else {
-            pal.setColor(QPalette::Window, colour);
+        if (widget->isVisibleTo(widget->parentWidget()) != c.visible) widget->setVisible(c.visible);
+        if (widget->isEnabled() != c.enabled) widget->setEnabled(c.enabled);
+        const QString sheet = isDefaultColour(c)
+                                  ? QString()
+                                  : QStringLiteral("background-color: #%1;").arg(c.back.hex());
+        QString& applied = sheets_[name];
+        if (applied != sheet) {
+            applied = sheet;
+            widget->setStyleSheet(sheet);
         }
-        widget->setPalette(pal);
-        if (model_.focus() == name && !widget->hasFocus()) widget->setFocus();
+        if (focused && !widget->hasFocus() && widget->isVisible()) widget->setFocus();
     }
     for (auto& [name, action] : actions_) {
         const forms::Control& c = model_.ctl(name);
-        action->setText(c.text);
+        if (action->text() != c.text) action->setText(c.text);
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
     }

@@ -25,6 +25,7 @@ private:
     forms::FormModel& model_;
     std::map<QString, QWidget*> widgets_;
     std::map<QString, QAction*> actions_;
+    std::map<QString, QString> sheets_; // colour last applied per control
 };
 
 } // namespace korvel

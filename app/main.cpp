@@ -1,5 +1,6 @@
 // korvel [--dir PATH] [AUTO] [--screenshot FILE]
 // korvel replay --dir DATA SCRIPT
+#include "app/desk_window.h"
 #include "app/qt_message_box.h"
 #include "app/replay.h"
 #include "app/session.h"
@@ -8,6 +9,7 @@
 #include "setup/setup_form.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 
@@ -74,10 +76,28 @@ int main(int argc, char** argv) {
         err << "usage: korvel [--dir PATH] [AUTO]\n       korvel replay --dir DATA SCRIPT\n";
         return 2;
     }
-    if (cl.replay) {
+    if (cl.replay && cl.screenshot.isEmpty()) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);
         return korvel::runReplay(cl.dir, cl.script, out, err);
+    }
+    if (cl.replay) {
+        // The desk as the script left it, drawn into a picture.
+        QApplication app(argc, argv);
+        QTextStream out(stdout);
+        int saved = 0;
+        const int code = korvel::runReplay(
+            cl.dir, cl.script, out, err, [&](korvel::SharedState& state, korvel::DeskForm* desk) {
+                if (!desk) return;
+                korvel::DeskWindow window(*desk, state);
+                window.resize(QApplication::primaryScreen()->availableSize());
+                window.show();
+                QApplication::processEvents();
+                window.sync();
+                QApplication::processEvents();
+                saved = window.grab().save(cl.screenshot) ? 0 : 1;
+            });
+        return code ? code : saved;
     }
 
     QApplication app(argc, argv);

@@ -10,38 +10,25 @@ namespace {
 QMessageBox::StandardButton standard(int answer) {
     using namespace forms::msg;
     switch (answer) {
-    case kOk:
-        return QMessageBox::Ok;
-    case kCancel:
-        return QMessageBox::Cancel;
-    case kAbort:
-        return QMessageBox::Abort;
-    case kRetry:
-        return QMessageBox::Retry;
-    case kIgnore:
-        return QMessageBox::Ignore;
-    case kYes:
-        return QMessageBox::Yes;
-    case kNo:
-        return QMessageBox::No;
-    default:
-        return QMessageBox::Ok;
+    case kOk: return QMessageBox::Ok;
+    case kCancel: return QMessageBox::Cancel;
+    case kAbort: return QMessageBox::Abort;
+    case kRetry: return QMessageBox::Retry;
+    case kIgnore: return QMessageBox::Ignore;
+    case kYes: return QMessageBox::Yes;
+    case kNo: return QMessageBox::No;
+    default: return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon icon(int style) {
     using namespace forms::msg;
     switch (style & 0x70) {
-    case kCritical:
-        return QMessageBox::Critical;
-    case kQuestion:
-        return QMessageBox::Question;
-    case kExclamation:
-        return QMessageBox::Warning;
-    case kInformation:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case kCritical: return QMessageBox::Critical;
+    case kQuestion: return QMessageBox::Question;
+    case kExclamation: return QMessageBox::Warning;
+    case kInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
     }
 }
 

@@ -161,6 +161,7 @@ public:
     }
 
     forms::ScriptedMessageBox& box() { return box_; }
+    void finish(const ReplayEnd& atEnd) { atEnd(session_.state, ended_ ? nullptr : desk_.get()); }
 
 private:
     SetupForm& setup() {
@@ -195,8 +196,8 @@ private:
 
 } // namespace
 
-int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out,
-              QTextStream& err) {
+int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out, QTextStream& err,
+              const ReplayEnd& atEnd) {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         err << "Cannot read the script " << scriptPath << ": " << file.errorString() << '\n';
@@ -216,6 +217,7 @@ int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& ou
         err << "replay " << scriptPath << ", " << error << '\n';
         return 2;
     }
+    if (atEnd) replay.finish(atEnd);
     return 0;
 }
 

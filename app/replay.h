@@ -4,13 +4,21 @@
 
 #include <QString>
 
+#include <functional>
+
 class QTextStream;
 
 namespace korvel {
 
+struct SharedState;
+class DeskForm;
+
+// Called once the script ran to its end, with the desk when the script opened one.
+using ReplayEnd = std::function<void(SharedState&, DeskForm*)>;
+
 // Returns the process exit code: 0 when the script ran to its end, 2 for a script error
 // (named with its line on `err`), 1 when the data folder or the databases fail.
-int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out,
-              QTextStream& err);
+int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out, QTextStream& err,
+              const ReplayEnd& atEnd = {});
 
 } // namespace korvel

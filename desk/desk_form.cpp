@@ -298,6 +298,26 @@ void DeskForm::prepareSentExchange() {
 }
 
 // ---------------------------------------------------------------------------------------
+// The clock in the title.
+
+QString DeskForm::clockTitle(const QDateTime& utc, float scaleX) {
+    const bool small = scaleX < 1.0f;
+    return QStringLiteral("CONTEST MODE") + QString(small ? 10 : 20, QLatin1Char(' ')) +
+           utc.toString(QStringLiteral("dd.MM.yy")) + QLatin1Char(' ') +
+           utc.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" UTC") +
+           QString(small ? 5 : 15, QLatin1Char(' ')) + QStringLiteral("Korvel contest logger");
+}
+
+void DeskForm::onTimer() {
+    const QDateTime utc = clock_.utcNow();
+    if (!utc.isValid()) return; // the title keeps the last date and time
+    s_.StartDateFmt = utc.toString(QStringLiteral("dd.MM.yy"));
+    s_.StartTimeFmt = utc.toString(QStringLiteral("HH:mm:ss"));
+    const QString t = clockTitle(utc, s_.ScaleX);
+    if (t != title_) title_ = t;
+}
+
+// ---------------------------------------------------------------------------------------
 // Tallies.
 
 void DeskForm::recountTallies() {

@@ -86,6 +86,11 @@ public:
     void refreshLogGrid();
     QString trimmedCall() const;
 
+    // The window title: "CONTEST MODE", the UTC date and time, and a credit; the gaps
+    // are narrower on a small screen (horizontal scale below 1).
+    static QString clockTitle(const QDateTime& utc, float scaleX);
+    const QString& title() const { return title_; }
+
     // Leaving the desk: the first-page menu and a confirmed EXIT.
     std::function<void()> onReturnToSetup;
     std::function<void()> onExit;
@@ -98,6 +103,7 @@ protected:
     void onDblClick(const QString& control) override;
     void onFocusIn(const QString& control) override;
     void onFocusOut(const QString& control) override;
+    void onTimer() override;
 
 private:
     // Controls.
@@ -208,6 +214,7 @@ private:
     std::optional<std::int64_t> reloadId_;
     QString serialBeforeReload_, raportBeforeReload_;
 
+    QString title_ = QStringLiteral("CONTEST MODE");
     std::vector<store::QsoRow> gridRows_;
     std::int64_t gridCurrent_ = 0;
 };

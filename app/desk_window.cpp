@@ -1,0 +1,424 @@
+#include "app/desk_window.h"
+
+#include "app/compass_widget.h"
+#include "app/key_translate.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+namespace {
+
+// Grid columns: the stored columns in their order, with captions per contest for the marks.
+QStringList gridCaptions(int contest) {
+    QString mult = QStringLiteral("Mult");
+    QString mult1 = QStringLiteral("Mult 2");
+    if (contest == 201) {
+        mult = QStringLiteral("Zone");
+        mult1 = QStringLiteral("Country");
+    } else if (contest == 215) {
+        mult1 = QStringLiteral("Province");
+    } else if (contest == 202 || contest == 203) {
+        mult = QStringLiteral("Prefix");
+    }
+    return {QStringLiteral("Nr"),
+            QStringLiteral("Call"),
+            QStringLiteral("Date"),
+            QStringLiteral("UTC"),
+            QStringLiteral("Band"),
+            QStringLiteral("Sent"),
+            QStringLiteral("Rcvd"),
+            QStringLiteral("Mode"),
+            QStringLiteral("Pfx"),
+            mult,
+            mult1,
+            QStringLiteral("Pts")};
+}
+
+const char* const kHelpMenus[][3] = {{"mnuDescr", "Descriere ecran", "400"},
+                                     {"mnuSchimb", "Schimbare banda si mod", "500"},
+                                     {"mnuDateIn", "Introducere date", "600"},
+                                     {"mnuModif", "Modificari date introduse", "700"},
+                                     {"mnuOutPag", "Iesire din pagina", "800"}};
+const char* const kHelpMenusEnglish[] = {"Changing the bands", "Data entry", "CW transmision",
+                                         "Altering the data"};
+
+} // namespace
+
+DeskWindow::DeskWindow(DeskForm& model, SharedState& state, QWidget* parent)
+    : QMainWindow(parent), model_(model), state_(state), binder_(model) {
+    setObjectName(QStringLiteral("FrmQSO"));
+    build();
+    applyScale();
+    connect(&clock_, &QTimer::timeout, this, [this] {
+        model_.tick();
+        if (windowTitle() != model_.title()) setWindowTitle(model_.title());
+    });
+    clock_.start(250);
+    model_.tick();
+    setWindowTitle(model_.title());
+    sync();
+}
+
+QWidget* DeskWindow::field(const char* name, int width) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QLatin1String(name));
+    e->setFocusPolicy(Qt::ClickFocus);
+    e->installEventFilter(this);
+    if (width > 0) e->setMinimumWidth(width);
+    binder_.bind(QLatin1String(name), e);
+    return e;
+}
+
+QWidget* DeskWindow::label(const char* name, QWidget* parent) {
+    auto* l = new QLabel(parent ? parent : this);
+    l->setObjectName(QLatin1String(name));
+    binder_.bind(QLatin1String(name), l);
+    return l;
+}
+
+QWidget* DeskWindow::button(const char* name) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QLatin1String(name));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+    b->setMinimumWidth(36); // narrow screens: the layout may squeeze the buttons
+    const QString control = QLatin1String(name);
+    connect(b, &QPushButton::clicked, this, [this, control] { forwardClick(control); });
+    binder_.bind(control, b);
+    return b;
+}
+
+void DeskWindow::build() {
+    auto* central = new QWidget(this);
+    auto* root = new QVBoxLayout(central);
+    root->setContentsMargins(6, 4, 6, 4);
+    root->setSpacing(4);
+
+    // Contest caption, notices.
+    auto* top = new QHBoxLayout;
+    QWidget* conc = label("LblConc");
+    QFont big = conc->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    conc->setFont(big);
+    top->addWidget(conc);
+    top->addWidget(label("LblAnunt"), 1);
+    top->addWidget(label("LblOffLine"));
+    top->addWidget(label("LblRaport"));
+    root->addLayout(top);
+
+    // Entry fields in one row, captions above.
+    auto* entry = new QGridLayout;
+    const char* captions[] = {"CALL", "RSTS", "", "RSTR", "", "UTC", "Date"};
+    const char* fields[] = {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR1",
+                            "TxtRSTR2", "TxtUTC",   "TxtDate"};
+    const int stretch[] = {4, 1, 2, 1, 3, 2, 2};
+    for (int i = 0; i < 7; ++i) {
+        entry->addWidget(new QLabel(QLatin1String(captions[i]), this), 0, i);
+        QWidget* f = field(fields[i]);
+        f->setFont(big);
+        entry->addWidget(f, 1, i);
+        entry->setColumnStretch(i, stretch[i]);
+    }
+    root->addLayout(entry);
+
+    // Analysis fields beside each other.
+    auto* analysis = new QHBoxLayout;
+    const char* names[][2] = {{"Country", "TxtCountry"}, {"Cont", "TxtCont"}, {"Pfx", "TxtPrf"},
+                              {"ITU", "TxtITU"},         {"CQ", "TxtCQ"},     {"Beam", "TxtBeam"}};
+    for (const auto& [caption, name] : names) {
+        analysis->addWidget(new QLabel(QLatin1String(caption), this));
+        QWidget* f = field(name);
+        analysis->addWidget(f, QLatin1String(name) == QLatin1String("TxtCountry") ? 4 : 1);
+    }
+    root->addLayout(analysis);
+    QWidget* error = field("TxtEroare");
+    error->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
+    root->addWidget(error);
+
+    // Middle: actions, lists, bands and modes on the left; compass and own station right.
+    auto* middle = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(button("CmdEnterCall"));
+    actions->addWidget(button("CmdAbbruchX"));
+    QWidget* neu = label("LblNeu");
+    neu->setFont(big);
+    actions->addWidget(neu);
+    auto* dupe = new QGroupBox(this);
+    dupe->setObjectName(QStringLiteral("Frame3"));
+    dupe->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255,0,0); font-weight: bold; }"));
+    dupe->setMinimumHeight(24);
+    binder_.bind(QStringLiteral("Frame3"), dupe);
+    actions->addWidget(dupe, 1);
+    left->addLayout(actions);
+    auto* lists = new QHBoxLayout;
+    for (const char* name : {"list1", "List2"}) {
+        auto* l = new QListWidget(this);
+        l->setObjectName(QLatin1String(name));
+        l->setFocusPolicy(Qt::NoFocus);
+        l->setMaximumHeight(90);
+        const QString control = QLatin1String(name);
+        connect(l, &QListWidget::itemClicked, this, [this, control](QListWidgetItem* item) {
+            model_.clickItem(control, item->text());
+            sync();
+        });
+        binder_.bind(control, l);
+        lists->addWidget(l);
+    }
+    left->addLayout(lists);
+    auto* bands = new QGridLayout;
+    const char* bandButtons[] = {"Cmd10", "Cmd15", "Cmd20", "Cmd40", "Cmd80", "Cmd160"};
+    const char* bandLabels[] = {"Lbl10", "Lbl15", "Lbl20", "Lbl40", "Lbl80", "Lbl160"};
+    for (int i = 0; i < 6; ++i) {
+        bands->addWidget(button(bandButtons[i]), 0, i);
+        QWidget* l = label(bandLabels[i]);
+        static_cast<QLabel*>(l)->setAlignment(Qt::AlignCenter);
+        l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        bands->addWidget(l, 1, i);
+    }
+    bands->addWidget(button("CmdCW"), 0, 6);
+    bands->addWidget(button("CmdSSB"), 0, 7);
+    for (const auto& [name, col] : {std::pair{"LblCW", 6}, std::pair{"LblSSB", 7}}) {
+        QWidget* l = label(name);
+        static_cast<QLabel*>(l)->setAlignment(Qt::AlignCenter);
+        l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        bands->addWidget(l, 1, col);
+    }
+    left->addLayout(bands);
+    middle->addLayout(left, 3);
+
+    compass_ = new CompassWidget(this);
+    middle->addWidget(compass_, 1);
+
+    auto* myData = new QGroupBox(this);
+    myData->setObjectName(QStringLiteral("FrmMyData"));
+    binder_.bind(QStringLiteral("FrmMyData"), myData);
+    auto* myLayout = new QGridLayout(myData);
+    myLayout->setVerticalSpacing(0);
+    myLayout->setContentsMargins(6, 2, 6, 2);
+    const char* own[][2] = {{"Call", "LblMyCall"},  {"Cont", "LblMyCnt"},    {"ITU", "LblMyITU"},
+                            {"Pfx", "LblMyCntPfx"}, {"Exch", "LblMyBezirk"}, {"QRA", "LblMyQRA"}};
+    int row = 0;
+    for (const auto& [caption, name] : own) {
+        myLayout->addWidget(new QLabel(QLatin1String(caption), myData), row, 0);
+        myLayout->addWidget(label(name, myData), row++, 1);
+    }
+    middle->addWidget(myData, 1);
+
+    // Score summary: the current band and the five others.
+    auto* score = new QGroupBox(this);
+    score->setObjectName(QStringLiteral("Frame2"));
+    binder_.bind(QStringLiteral("Frame2"), score);
+    auto* scoreLayout = new QGridLayout(score);
+    scoreLayout->setVerticalSpacing(0);
+    scoreLayout->setContentsMargins(6, 2, 6, 2);
+    const char* heads[] = {"Band", "QSO", "Pts", "Mult"};
+    for (int c = 0; c < 4; ++c)
+        scoreLayout->addWidget(new QLabel(QLatin1String(heads[c]), score), 0, c);
+    for (int r = 0; r < 6; ++r) {
+        const QString suffix = r == 0 ? QString() : QString::number(r);
+        int col = 0;
+        for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"}) {
+            auto* l = new QLabel(score);
+            const QString name = QLatin1String(base) + suffix;
+            l->setObjectName(name);
+            if (r == 0) {
+                QFont f = l->font();
+                f.setBold(true);
+                l->setFont(f);
+            }
+            binder_.bind(name, l);
+            scoreLayout->addWidget(l, r + 1, col++);
+        }
+    }
+    middle->addWidget(score, 1);
+    root->addLayout(middle);
+
+    // The log grid of the current band.
+    grid_ = new QTableWidget(this);
+    grid_->setObjectName(QStringLiteral("DBGrid9"));
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->verticalHeader()->setVisible(false);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) {
+        if (auto* item = grid_->item(r, 0)) model_.selectGridRow(item->text().toLongLong());
+    });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
+        if (auto* item = grid_->item(r, 0)) model_.selectGridRow(item->text().toLongLong());
+        model_.dblClick(QStringLiteral("DBGrid9"));
+        sync();
+    });
+    root->addWidget(grid_, 1);
+
+    // CW panel and the message keys.
+    auto* cw = new QGroupBox(this);
+    cw->setObjectName(QStringLiteral("FrmCwProgr"));
+    binder_.bind(QStringLiteral("FrmCwProgr"), cw);
+    auto* cwLayout = new QHBoxLayout(cw);
+    cwLayout->addWidget(new QLabel(QStringLiteral("WPM"), cw));
+    cwLayout->addWidget(label("LblWPM", cw));
+    cwLayout->addWidget(field("TxtCwCurent"), 3);
+    cwLayout->addWidget(new QLabel(QStringLiteral("Pause"), cw));
+    cwLayout->addWidget(field("txtPauseCW", 40));
+    cwLayout->addWidget(field("TxtPauseSSB", 40));
+    cwLayout->addWidget(label("LblStopCW", cw));
+    root->addWidget(cw);
+    auto* messages = new QGroupBox(this);
+    messages->setObjectName(QStringLiteral("FramTxtCw"));
+    binder_.bind(QStringLiteral("FramTxtCw"), messages);
+    auto* msgLayout = new QGridLayout(messages);
+    msgLayout->setVerticalSpacing(1);
+    msgLayout->setContentsMargins(4, 2, 4, 2);
+    for (int i = 1; i <= 11; ++i) {
+        const int r = (i - 1) % 4, c = (i - 1) / 4 * 2;
+        msgLayout->addWidget(button(QStringLiteral("CmdF%1").arg(i).toLatin1().constData()), r, c);
+        msgLayout->addWidget(field(QStringLiteral("TxtF%1").arg(i).toLatin1().constData()), r,
+                             c + 1);
+    }
+    auto* legend = static_cast<QLabel*>(label("LblTxtCW", messages));
+    legend->setWordWrap(true);
+    legend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    msgLayout->addWidget(legend, 3, 4, 1, 2);
+    root->addWidget(messages);
+    // The message buttons stay visible for the voice keyer when the CW texts are hidden.
+    root->addWidget(label("LblJos"));
+    setCentralWidget(central);
+
+    // Menus.
+    auto action = [this](const char* name) {
+        QAction* a = menuBar()->addAction(QString());
+        a->setObjectName(QLatin1String(name));
+        const QString control = QLatin1String(name);
+        connect(a, &QAction::triggered, this, [this, control] { forwardClick(control); });
+        binder_.bind(control, a);
+        return a;
+    };
+    action("mnuAnfang");
+    action("mnuBeenden");
+    action("mnuUndo");
+    QMenu* help = menuBar()->addMenu(QStringLiteral("HELP"));
+    help->setObjectName(QStringLiteral("mnuHelp2"));
+    for (int i = 0; i < 5; ++i) {
+        const bool english = state_.Language == 1000;
+        if (english && i == 4) break; // the English help has four desk topics
+        QAction* a =
+            help->addAction(QString::fromUtf8(english ? kHelpMenusEnglish[i] : kHelpMenus[i][1]));
+        a->setObjectName(QLatin1String(kHelpMenus[i][0]));
+        const int context = QByteArray(kHelpMenus[i][2]).toInt();
+        connect(a, &QAction::triggered, this, [this, context] {
+            if (onHelp && state_.Language != 0) onHelp(state_.Language, context);
+        });
+    }
+}
+
+void DeskWindow::applyScale() {
+    // The fonts follow the screen scale; the layouts do the rest.
+    QFont f = font();
+    const double scale = std::max(0.8f, state_.ScaleY);
+    if (scale != 1.0) {
+        f.setPointSizeF(f.pointSizeF() * scale);
+        setFont(f);
+    }
+    compass_->setMinimumSize(static_cast<int>(90 * scale), static_cast<int>(90 * scale));
+}
+
+void DeskWindow::forwardClick(const QString& control) {
+    model_.click(control);
+    sync();
+}
+
+void DeskWindow::refreshGrid() {
+    const auto& rows = model_.gridRows();
+    const std::int64_t first = rows.empty() ? 0 : rows.front().id;
+    const std::int64_t last = rows.empty() ? 0 : rows.back().id;
+    if (rows.size() == gridShown_ && first == gridFirstId_ && last == gridLastId_) return;
+    gridShown_ = rows.size();
+    gridFirstId_ = first;
+    gridLastId_ = last;
+    grid_->setUpdatesEnabled(false);
+    grid_->clear();
+    grid_->setColumnCount(12);
+    grid_->setHorizontalHeaderLabels(gridCaptions(state_.ContestCode));
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const store::QsoRow& q = rows[static_cast<std::size_t>(r)];
+        const QString cells[] = {QString::number(q.id),
+                                 q.callsign,
+                                 q.data,
+                                 q.utc,
+                                 q.bnd,
+                                 q.sent,
+                                 q.rcvd,
+                                 q.md,
+                                 q.pfx,
+                                 q.mlt,
+                                 q.mlt1,
+                                 q.pct};
+        for (int c = 0; c < 12; ++c)
+            grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    const bool second = state_.ContestCode == 201 || state_.ContestCode == 215;
+    grid_->setColumnHidden(10, !second);
+    grid_->resizeColumnsToContents();
+    grid_->scrollToBottom();
+    grid_->setUpdatesEnabled(true);
+}
+
+void DeskWindow::sync() {
+    binder_.sync();
+    compass_->setHeading(model_.beamHeading());
+    refreshGrid();
+}
+
+bool DeskWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QLineEdit*>(watched);
+    if (!w) return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // Keys the desk uses itself must not trigger a shortcut first.
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (!k->modifiers().testFlag(Qt::AltModifier) || k->key() >= Qt::Key_F1) event->accept();
+        return false;
+    }
+    case QEvent::KeyPress: {
+        const auto key = translateKey(*static_cast<QKeyEvent*>(event));
+        if (key) {
+            model_.pressKey(*key);
+            sync();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        model_.click(w->objectName());
+        sync();
+        return true;
+    case QEvent::MouseButtonDblClick:
+        model_.dblClick(w->objectName());
+        sync();
+        return true;
+    case QEvent::InputMethod: return true;
+    default: return false;
+    }
+}
+
+void DeskWindow::closeEvent(QCloseEvent* event) {
+    forwardClick(QStringLiteral("mnuBeenden"));
+    event->ignore(); // the model ends the program when the operator confirms
+}
+
+} // namespace korvel

@@ -1,0 +1,54 @@
+#pragma once
+// The QSO entry desk's window: it mirrors the DeskForm model and hands it every key and
+// click. It decides nothing itself.
+
+#include "app/form_binder.h"
+#include "desk/desk_form.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+
+class QTableWidget;
+
+namespace korvel {
+
+class CompassWidget;
+
+class DeskWindow : public QMainWindow {
+public:
+    explicit DeskWindow(DeskForm& model, SharedState& state, QWidget* parent = nullptr);
+
+    // Copies the model onto the widgets (after every event; also for tests that change the
+    // model directly).
+    void sync();
+    DeskForm& model() { return model_; }
+
+    // Help topics of the desk's menu go here (language, context number) when set.
+    std::function<void(int language, int context)> onHelp;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    QWidget* field(const char* name, int width = 0);
+    QWidget* label(const char* name, QWidget* parent = nullptr);
+    QWidget* button(const char* name);
+    void forwardClick(const QString& control);
+    void refreshGrid();
+    void applyScale();
+
+    DeskForm& model_;
+    SharedState& state_;
+    FormBinder binder_;
+    CompassWidget* compass_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    QTimer clock_;
+    std::size_t gridShown_ = static_cast<std::size_t>(-1);
+    std::int64_t gridFirstId_ = -1, gridLastId_ = -1;
+};
+
+} // namespace korvel
