@@ -6,7 +6,7 @@
 // The databases are built in a temporary folder, under `folder` when one is given (so the
 // insert can be timed on the disk a log really lives on).
 
-#include "store/connection.h"
+#include "bench/bench_log.h"
 #include "store/log_store.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
@@ -14,35 +14,28 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlError>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <memory>
-#include <random>
-#include <unordered_set>
 #include <vector>
 
 namespace {
 
+using korvel::bench::kLogBands;
+using korvel::bench::kLogModes;
+using korvel::bench::kLogSize;
+using korvel::bench::pick;
+using korvel::bench::pickOf;
+using korvel::bench::randomCall;
+using korvel::bench::randomQso;
 using korvel::store::LogStore;
 using korvel::store::MarkColumn;
 using korvel::store::QsoRow;
 
-constexpr int kLogSize = 100'000;
-constexpr int kDistinctCalls = 30'000;
 constexpr std::size_t kProbeCount = 1024; // inputs cycled through by each read benchmark
-
-const char* const kBands[] = {"10", "15", "20", "40", "80", "160"};
-const char* const kModes[] = {"CW", "SSB"};
-// Country prefixes; the ones ending in a digit take no further call-area digit.
-const char* const kPrefixes[] = {"DL", "K",  "W",  "N",  "JA", "UA9", "UA3", "G",
-                                 "F",  "I",  "SP", "OK", "OM", "ON",  "PA",  "EA",
-                                 "HA", "YO", "LZ", "OH", "SM", "VE3", "YU",  "S5"};
-const char* const kCounties[] = {"CT*", "MA*", "NY*", "NJ*", "PA*", "OH*", "MI*", "IL*",
-                                 "WI*", "MN*", "TX*", "CA*", "WA*", "OR*", "FL*", "GA*"};
 
 struct Probe {
     QString call, band, mode;
@@ -68,104 +61,17 @@ struct Bench {
 };
 Bench* g_bench = nullptr;
 
-std::mt19937 g_rng(20240611);
-
-int pick(int n) {
-    return std::uniform_int_distribution<int>(0, n - 1)(g_rng);
-}
-
-template <class T, std::size_t N> const T& pickOf(const T (&items)[N]) {
-    return items[pick(static_cast<int>(N))];
-}
-
-QString randomCall() {
-    QString prefix = QLatin1String(pickOf(kPrefixes));
-    QString call = prefix;
-    if (!prefix.back().isDigit()) call += QChar('0' + pick(10));
-    const int letters = 1 + pick(3);
-    for (int i = 0; i < letters; ++i)
-        call += QChar('A' + pick(26));
-    return call;
-}
-
-// The country prefix a call was made from.
-QString countryPrefix(const QString& call) {
-    for (const char* p : kPrefixes) {
-        const QLatin1String prefix(p);
-        if (!call.startsWith(prefix)) continue;
-        if (QChar(prefix.back()).isDigit() || call.at(prefix.size()).isDigit()) return prefix;
-    }
-    return {};
-}
-
-QsoRow randomQso(const std::vector<QString>& calls, int serial) {
-    QsoRow r;
-    r.callsign = calls[std::size_t(pick(int(calls.size())))];
-    r.data = QStringLiteral("%1.06.24").arg(8 + serial / 60'000, 2, 10, QChar('0'));
-    r.utc = QStringLiteral("%1:%2")
-                .arg((serial / 60) % 24, 2, 10, QChar('0'))
-                .arg(serial % 60, 2, 10, QChar('0'));
-    r.bnd = QLatin1String(pickOf(kBands));
-    r.md = QLatin1String(pickOf(kModes));
-    r.sent = QStringLiteral("599 %1").arg(serial + 1, 3, 10, QChar('0'));
-    r.rcvd = QStringLiteral("599 %1").arg(1 + pick(2000), 3, 10, QChar('0'));
-    r.pfx = countryPrefix(r.callsign);
-    if (pick(20) == 0) r.mlt = pick(2) ? r.pfx : QString(QLatin1String(pickOf(kCounties)));
-    r.pct = pick(3) ? QStringLiteral("1") : QStringLiteral("3");
-    return r;
-}
-
-// Fills the log file at `path` with `rows` in one unsynchronised transaction on a
-// connection of its own; the schema is the one LogStore creates.
-bool bulkFill(const QString& path, const std::vector<QsoRow>& rows) {
-    {
-        LogStore schema;
-        if (QString err = schema.open(path); !err.isEmpty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(err));
-            return false;
-        }
-    }
-    korvel::store::Connection c;
-    if (QString err = c.open(path); !err.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(err));
-        return false;
-    }
-    c.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-    c.db().transaction();
-    QSqlQuery q = c.prepare(QStringLiteral(
-        "INSERT INTO LogGen (Callsign, Data, UTC, Bnd, Sent, Rcvd, Md, Pfx, Mlt, Mlt1, Pct) "
-        "VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
-    for (const QsoRow& r : rows) {
-        int i = 0;
-        for (const QString* v : {&r.callsign, &r.data, &r.utc, &r.bnd, &r.sent, &r.rcvd, &r.md,
-                                 &r.pfx, &r.mlt, &r.mlt1, &r.pct})
-            q.bindValue(i++, v->isNull() ? QString(QLatin1String("")) : *v);
-        if (!q.exec()) {
-            std::fprintf(stderr, "insert: %s\n", qPrintable(q.lastError().text()));
-            return false;
-        }
-    }
-    q.finish();
-    return c.db().commit();
-}
+korvel::bench::Random g_rng(20240611);
 
 bool build(Bench& b) {
     if (!b.dir.isValid()) return false;
     const QDir root(b.dir.path());
 
-    std::vector<QString> calls;
-    std::unordered_set<QString> known;
-    while (calls.size() < std::size_t(kDistinctCalls)) {
-        QString call = randomCall();
-        if (known.insert(call).second) calls.push_back(call);
-    }
-    std::vector<QsoRow> rows;
-    rows.reserve(kLogSize);
-    for (int i = 0; i < kLogSize; ++i)
-        rows.push_back(randomQso(calls, i));
-
+    korvel::bench::BenchLog built;
     const QString logPath = root.filePath(QLatin1String(korvel::store::kLogDatabaseFile));
-    if (!bulkFill(logPath, rows)) return false;
+    if (!korvel::bench::buildLog(g_rng, logPath, built)) return false;
+    const std::vector<QString>& calls = built.calls;
+    const std::vector<QsoRow>& rows = built.rows;
     const QString copyPath = root.filePath(QStringLiteral("insert-log"));
     if (!QFile::copy(logPath, copyPath)) return false;
 
@@ -184,24 +90,24 @@ bool build(Bench& b) {
     }
 
     while (b.present.size() < kProbeCount) {
-        const QsoRow& r = rows[std::size_t(pick(kLogSize))];
+        const QsoRow& r = rows[std::size_t(pick(g_rng, kLogSize))];
         b.present.push_back({r.callsign, r.bnd, r.md});
         if (r.callsign.size() >= 6) b.typed6.push_back(r.callsign.left(6));
         b.typed3.push_back(r.callsign.left(3));
     }
     while (b.absent.size() < kProbeCount) {
-        QString call = randomCall();
-        if (!known.contains(call))
-            b.absent.push_back(
-                {call, QLatin1String(pickOf(kBands)), QLatin1String(pickOf(kModes))});
+        QString call = randomCall(g_rng);
+        if (!built.known.contains(call))
+            b.absent.push_back({call, QLatin1String(pickOf(g_rng, kLogBands)),
+                                QLatin1String(pickOf(g_rng, kLogModes))});
     }
     for (const QsoRow& r : rows)
         if (!r.mlt.isEmpty() && b.marks.size() < kProbeCount) b.marks.push_back({r.mlt, r.bnd});
     for (std::size_t i = 0; i < kProbeCount; ++i)
         b.absentMarks.push_back(
-            {QStringLiteral("Z%1*").arg(i % 26), QLatin1String(pickOf(kBands))});
+            {QStringLiteral("Z%1*").arg(i % 26), QLatin1String(pickOf(g_rng, kLogBands))});
     for (int i = 0; i < 4096; ++i)
-        b.newRows.push_back(randomQso(calls, kLogSize + i));
+        b.newRows.push_back(randomQso(g_rng, calls, kLogSize + i));
     return true;
 }
 

@@ -218,7 +218,9 @@ void DeskForm::offLinePrefill() {
 // A pick list whose single entry goes straight into the exchange; otherwise the list is
 // offered, and a filled exchange finishes the multiplier at once.
 void DeskForm::exchangeListStep(const QStringList& entries) {
-    if (entries.size() == 1 && dupeState_ != 10) {
+    // A single county or province follows from the call and needs no list: it is prefilled
+    // on a duplicate too (only the list is withheld there).
+    if (entries.size() == 1) {
         text("TxtRSTR2") = entries.front();
     } else if (dupeState_ != 10) {
         fillPickList(entries);

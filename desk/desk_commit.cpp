@@ -80,8 +80,7 @@ void DeskForm::commitQso() {
                                        s_.NrConst)) {
         nextSerial();
     }
-    // 12, 13.
-    refreshLogGrid();
+    // 12, 13 (the grid was refreshed by clearing the desk).
     c("TxtRSTR2").back = colour::kPalette14;
     enable("mnuUndo", false);
     enable("CmdEnterCall", false);
@@ -103,7 +102,7 @@ void DeskForm::storeQso() {
         s_.MultValue = QStringLiteral(" ");
         workedFixed_ = ownFixed_ = false;
     }
-    if (!scoring::countsSecondMultiplier(code) || s_.Mult1Value.trimmed().isEmpty())
+    if (!scoring::countsSecondMultiplier(code) || s_.Mult1Value.isEmpty())
         s_.Mult1Value = QStringLiteral(" ");
     if (code == 203) {
         // TAC bonus for exchanges that are not numbers.

@@ -386,8 +386,9 @@ void DeskForm::focusExchange() {
         focusAtEnd(QStringLiteral("TxtRSTR2"));
 }
 
+// The grid shows the latest QSOs of the band; older ones are a scroll of the review away.
 void DeskForm::refreshLogGrid() {
-    gridRows_ = dbs_.log.byBand(bandToText(s_.Band, QString()));
+    gridRows_ = dbs_.log.lastOfBand(bandToText(s_.Band, QString()), kGridRows);
 }
 
 void DeskForm::clearDesk() {

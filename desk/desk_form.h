@@ -44,6 +44,10 @@ inline constexpr const char* kKeySummary = "SPACE=Go to Nr Rcvd TAB=Go to each f
 
 class DeskForm : public forms::FormModel {
 public:
+    // Rows the log grid holds at most: the band's latest QSOs, or the first matches of a
+    // partial call.
+    static constexpr int kGridRows = 100;
+
     DeskForm(SharedState& state, store::Databases& dbs, forms::MessageBox& box, const Clock& clock,
              MessageKeys& keys);
 

@@ -8,6 +8,9 @@
 #include <QDate>
 #include <QTime>
 
+#include <QTime>
+#include <algorithm>
+
 namespace korvel {
 
 using forms::Key;
@@ -367,7 +370,9 @@ void DeskForm::finishFromExchangeField() {
 }
 
 void DeskForm::partialCallLookup() {
-    gridRows_ = dbs_.log.callsStartingWith(trimmedCall());
+    gridRows_ = dbs_.log.callsStartingWith(trimmedCall(), kGridRows);
+    std::sort(gridRows_.begin(), gridRows_.end(),
+              [](const store::QsoRow& a, const store::QsoRow& b) { return a.id < b.id; });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -414,6 +419,7 @@ void DeskForm::finishExchange() {
     text("TxtRSTR2") = text("TxtRSTR2").toUpper();
     s_.RcvdExchange = text("TxtRSTR2");
     s_.RcvdReport = text("TxtRSTR1");
+    show("LblNeu", false); // the finished exchange decides it anew
     detectMultiplier();
     if (c("txtIndic").back == colour::kRed) {
         show("Frame3", true);

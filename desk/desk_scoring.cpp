@@ -55,7 +55,7 @@ void DeskForm::detectMultiplier() {
     const QString& w = s_.LookupCtyPfx;
     const QString& own = s_.MyPrfx;
     const QString exchange = text("TxtRSTR2").trimmed();
-    const QString rcvd = s_.RcvdExchange;
+    const QString rcvd = s_.RcvdExchange.trimmed();
 
     // The key is new per band: MultValue = key and "NEW" shown, else `none`.
     auto perBand = [&](const QString& key, const QString& none = kTwoBlanks) {
@@ -148,7 +148,7 @@ void DeskForm::detectMultiplier() {
                 show("LblNeu", true);
                 s_.Mult1Value = province;
             } else {
-                s_.Mult1Value = kOneBlank;
+                s_.Mult1Value = province.isEmpty() ? kOneBlank : kTwoBlanks;
             }
         } else if (scoring::isUbaCountry(w)) {
             perBand(w);

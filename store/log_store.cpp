@@ -4,6 +4,8 @@
 
 #include <QSqlError>
 
+#include <algorithm>
+
 namespace korvel::store {
 
 namespace {
@@ -58,6 +60,7 @@ enum Slot {
     kLikeLimit,
     kByBand,
     kAll,
+    kLastOfBand,
     kMarkBase // + 8 variants for rows, + 8 for existence
 };
 constexpr int kSlots = kMarkBase + 16;
@@ -318,9 +321,11 @@ std::vector<QsoRow> LogStore::callsStartingWith(const QString& text, int limit) 
     if (!isOpen()) return {};
     // A range on the call index: the typed characters are compared as they are, with no
     // wildcard meaning, and every call that begins with them is found.
-    const QString where = QStringLiteral("WHERE Callsign >= ? AND Callsign < ? ORDER BY ID");
-    QSqlQuery& q = limit > 0 ? statement(kLikeLimit, select(where + QStringLiteral(" LIMIT ?")))
-                             : statement(kLike, select(where));
+    const QString where = QStringLiteral("WHERE Callsign >= ? AND Callsign < ?");
+    QSqlQuery& q =
+        limit > 0
+            ? statement(kLikeLimit, select(where + QStringLiteral(" ORDER BY Callsign LIMIT ?")))
+            : statement(kLike, select(where + QStringLiteral(" ORDER BY ID")));
     const QString from = text.isNull() ? QString(QLatin1String("")) : text;
     q.bindValue(0, from);
     q.bindValue(1, prefixUpperBound(from));
@@ -333,6 +338,17 @@ std::vector<QsoRow> LogStore::byBand(const QString& band) {
     QSqlQuery& q = statement(kByBand, select(QStringLiteral("WHERE Bnd=? ORDER BY ID")));
     q.bindValue(0, band);
     return rows(q);
+}
+
+std::vector<QsoRow> LogStore::lastOfBand(const QString& band, int limit) {
+    if (!isOpen()) return {};
+    QSqlQuery& q =
+        statement(kLastOfBand, select(QStringLiteral("WHERE Bnd=? ORDER BY ID DESC LIMIT ?")));
+    q.bindValue(0, band);
+    q.bindValue(1, limit);
+    std::vector<QsoRow> out = rows(q);
+    std::reverse(out.begin(), out.end());
+    return out;
 }
 
 std::vector<QsoRow> LogStore::all() {

@@ -61,11 +61,14 @@ public:
                  const std::optional<QString>& mode = std::nullopt, std::int64_t except = 0);
 
     // Calls beginning with the typed text, which is taken literally ("%" and "_" are
-    // ordinary characters), in entry order; at most `limit` rows (0 = all).
+    // ordinary characters). All of them in entry order; or, with a `limit`, at most that
+    // many in the order of the calls (read straight off the call index, no sorting).
     std::vector<QsoRow> callsStartingWith(const QString& text, int limit = 0);
 
     std::vector<QsoRow> byBand(const QString& band); // entry order
-    std::vector<QsoRow> all();                       // entry order
+    // The last `limit` QSOs of a band, in entry order.
+    std::vector<QsoRow> lastOfBand(const QString& band, int limit);
+    std::vector<QsoRow> all(); // entry order
 
 private:
     std::vector<QsoRow> rows(QSqlQuery& q);

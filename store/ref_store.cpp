@@ -10,28 +10,20 @@ namespace {
 
 const char* tableName(LearnedTable t) {
     switch (t) {
-    case LearnedTable::CallJud:
-        return "CallJud";
-    case LearnedTable::CallDOK:
-        return "CallDOK";
-    case LearnedTable::CallObl:
-        return "CallObl";
-    case LearnedTable::HADXM:
-        return "HADXM";
+    case LearnedTable::CallJud: return "CallJud";
+    case LearnedTable::CallDOK: return "CallDOK";
+    case LearnedTable::CallObl: return "CallObl";
+    case LearnedTable::HADXM: return "HADXM";
     }
     return "CallJud";
 }
 
 const char* valueColumn(LearnedTable t) {
     switch (t) {
-    case LearnedTable::CallJud:
-        return "Jud";
-    case LearnedTable::CallDOK:
-        return "DOK";
-    case LearnedTable::CallObl:
-        return "Obl";
-    case LearnedTable::HADXM:
-        return "Nr";
+    case LearnedTable::CallJud: return "Jud";
+    case LearnedTable::CallDOK: return "DOK";
+    case LearnedTable::CallObl: return "Obl";
+    case LearnedTable::HADXM: return "Nr";
     }
     return "Jud";
 }

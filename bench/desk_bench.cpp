@@ -1,0 +1,330 @@
+// Timings of the QSO entry desk on a log of 100,000 QSOs, in CQ-WW on 20 m CW: the whole
+// analysis of a call, the partial-call lookup behind one typed key, and the commit of a
+// QSO including its durable write.
+//
+//     desk_bench [benchmark options] [folder]
+//
+// The databases are built in a temporary folder, under `folder` when one is given (so the
+// commit can be timed on the disk a log really lives on). Every case times each operation
+// on its own and reports, besides the mean, the median (p50_us) and the 99th percentile
+// (p99_us, nearest rank) of one repetition; the aggregates are over five repetitions, and
+// a last table gives both percentiles over all repetitions of a case together.
+
+#include "bench/bench_log.h"
+#include "desk/desk_form.h"
+#include "desk/message_keys.h"
+#include "forms/message_box.h"
+#include "platform/clock.h"
+#include "setup/shared_state.h"
+#include "store/reference_data.h"
+#include "store/schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace korvel;
+using bench::kLogSize;
+using forms::Key;
+using forms::KeyEvent;
+
+constexpr std::size_t kProbeCount = 256; // calls cycled through by each analysis case
+// Iterations per repetition, sized to today's cost (the analysis and the commit load the
+// whole band's grid) so that the whole run stays near a minute and a half.
+constexpr int kAnalyseIterations = 15;
+constexpr int kGridIterations = 6;
+constexpr int kKeyIterations = 20;
+constexpr int kCommitIterations = 12; // on the copy of the log
+
+// Calls from countries that have no QSO in the log, all over the world.
+const char* const kOtherCountries[] = {"VP2EAB", "ZS6ABC", "4X1AB", "VK2XY", "PY1AA", "LU1AA",
+                                       "9A2AA",  "ZL2AB",  "JT1AA", "CE3AA", "CT3AB", "KH6AB",
+                                       "VU2AB",  "A61AB",  "UN7AB", "5B4AB"};
+
+// The partial calls typed into the empty call field, one key after the other.
+const char* const kTyped[] = {"D", "DL", "DL1", "DL1A"};
+
+// One desk on a data folder of its own, set up for CQ-WW on 20 m CW.
+struct Station {
+    SharedState state;
+    store::Databases dbs;
+    forms::ScriptedMessageBox box;
+    FakeClock clock{QDateTime(QDate(2024, 6, 9), QTime(12, 0), Qt::UTC)};
+    SilentMessageKeys keys;
+    std::unique_ptr<DeskForm> desk;
+
+    bool open(const QString& folder) {
+        if (auto report = store::openDatabases(folder, dbs); !report.ok()) {
+            std::fprintf(stderr, "%s\n", qPrintable(report.refError + report.logError));
+            return false;
+        }
+        state.ContestCode = 201;
+        state.MyCall = QStringLiteral("YO9XX");
+        state.MyPrfx = QStringLiteral("YO");
+        state.MyCont = QStringLiteral("Eu");
+        state.MyZone = QStringLiteral("28");
+        state.MyCQZone = QStringLiteral("20");
+        state.MyQRA = QStringLiteral("KN34BW");
+        desk = std::make_unique<DeskForm>(state, dbs, box, clock, keys);
+        desk->handOver();
+        desk->open();
+        desk->click(QStringLiteral("Cmd20"));
+        desk->click(QStringLiteral("CmdCW"));
+        return true;
+    }
+    QString& text(const char* control) { return desk->ctl(QLatin1String(control)).text; }
+};
+
+struct Bench {
+    Bench() = default;
+    explicit Bench(const QString& dirTemplate) : dir(dirTemplate) {}
+
+    QTemporaryDir dir;
+    Station reads;  // the full log, never written
+    Station commit; // a copy of the full log that the commits grow
+
+    std::vector<QString> present, absent, otherCountries, newCalls;
+};
+Bench* g_bench = nullptr;
+
+bool build(Bench& b) {
+    if (!b.dir.isValid()) return false;
+    bench::Random rng(20240611);
+    const QDir root(b.dir.path());
+    const QString readDir = root.filePath(QStringLiteral("reads"));
+    const QString commitDir = root.filePath(QStringLiteral("commit"));
+    if (!root.mkpath(readDir) || !root.mkpath(commitDir)) return false;
+
+    bench::BenchLog log;
+    const QString logFile = QLatin1String(store::kLogDatabaseFile);
+    if (!bench::buildLog(rng, QDir(readDir).filePath(logFile), log)) return false;
+    if (!QFile::copy(QDir(readDir).filePath(logFile), QDir(commitDir).filePath(logFile)))
+        return false;
+    // The reference database is built from the shipped data once and copied.
+    const QString refFile = QLatin1String(store::kRefDatabaseFile);
+    if (const auto report = store::buildReferenceDatabase(QDir(readDir).filePath(refFile));
+        !report.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(report.error));
+        return false;
+    }
+    if (!QFile::copy(QDir(readDir).filePath(refFile), QDir(commitDir).filePath(refFile)))
+        return false;
+    if (!b.reads.open(readDir) || !b.commit.open(commitDir)) return false;
+    if (b.reads.dbs.log.count() != kLogSize) return false;
+
+    while (b.present.size() < kProbeCount)
+        b.present.push_back(log.rows[std::size_t(bench::pick(rng, kLogSize))].callsign);
+    while (b.absent.size() < kProbeCount || b.newCalls.size() < kProbeCount) {
+        QString call = bench::randomCall(rng);
+        if (log.known.contains(call)) continue;
+        (b.absent.size() < kProbeCount ? b.absent : b.newCalls).push_back(call);
+    }
+    for (const char* call : kOtherCountries)
+        b.otherCountries.push_back(QLatin1String(call));
+    return true;
+}
+
+template <class T> const T& cycle(const std::vector<T>& items, std::size_t& i) {
+    return items[i++ % items.size()];
+}
+
+// Every operation's time, by case, over all repetitions.
+std::map<std::string, std::vector<double>> g_pooled;
+
+// The time of each operation of a repetition: handed to the library as the iteration's
+// time (so the untimed preparation is left out) and kept for the percentiles.
+class Timings {
+public:
+    Timings(benchmark::State& state, std::vector<double>& pooled) : state_(state), pooled_(pooled) {
+        micros_.reserve(std::size_t(state.max_iterations));
+    }
+
+    template <class Op> void time(Op&& op) {
+        const auto start = std::chrono::steady_clock::now();
+        op();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state_.SetIterationTime(took.count());
+        micros_.push_back(took.count() * 1e6);
+    }
+
+    // The median and 99th percentile of this repetition, as counters.
+    void report() {
+        if (micros_.empty()) return;
+        pooled_.insert(pooled_.end(), micros_.begin(), micros_.end());
+        state_.counters["p50_us"] = percentile(micros_, 0.50);
+        state_.counters["p99_us"] = percentile(micros_, 0.99);
+    }
+
+    // Nearest rank.
+    static double percentile(std::vector<double>& micros, double p) {
+        std::sort(micros.begin(), micros.end());
+        const auto rank = static_cast<std::size_t>(std::ceil(p * double(micros.size())));
+        return micros[std::max<std::size_t>(rank, 1) - 1];
+    }
+
+private:
+    benchmark::State& state_;
+    std::vector<double>& pooled_;
+    std::vector<double> micros_;
+};
+
+// The whole analysis of a call typed into the empty desk: country, dupe, multipliers,
+// points, band marks.
+
+enum class Calls { Present, Absent, OtherCountries };
+
+void BM_AnalyseCall(benchmark::State& state, Timings& timings, Calls which) {
+    Station& st = g_bench->reads;
+    DeskForm& desk = *st.desk;
+    const auto& calls = which == Calls::Present  ? g_bench->present
+                        : which == Calls::Absent ? g_bench->absent
+                                                 : g_bench->otherCountries;
+    std::size_t i = 0, dupes = 0, unknown = 0;
+    for (auto _ : state) {
+        st.text("txtIndic") = cycle(calls, i);
+        st.text("TxtRSTR2").clear();
+        desk.focusAtEnd(QStringLiteral("txtIndic"));
+        timings.time([&] { desk.analyseCall(); });
+        dupes += desk.dupeState() == 10;
+        unknown += desk.ctl(QStringLiteral("TxtEroare")).visible;
+    }
+    if (unknown) state.SkipWithError("a call found no country");
+    if (which != Calls::Present && dupes) state.SkipWithError("a new call came out a dupe");
+    state.counters["dupes"] = double(dupes) / double(i);
+    state.counters["grid_rows"] = double(desk.gridRows().size());
+}
+
+// The log grid of the band, which the analysis and the commit load again.
+
+void BM_RefreshLogGrid(benchmark::State& state, Timings& timings) {
+    DeskForm& desk = *g_bench->reads.desk;
+    for (auto _ : state)
+        timings.time([&] { desk.refreshLogGrid(); });
+    state.counters["grid_rows"] = double(desk.gridRows().size());
+}
+
+// The partial-call lookup behind one key: the call field holds all of `typed` but its last
+// character, which is the key timed.
+
+void BM_TypeKey(benchmark::State& state, Timings& timings, const char* typed) {
+    Station& st = g_bench->reads;
+    DeskForm& desk = *st.desk;
+    const QString whole = QLatin1String(typed);
+    const KeyEvent key{Key::Char, whole.back()};
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        st.text("txtIndic") = whole.chopped(1);
+        desk.focusAtEnd(QStringLiteral("txtIndic"));
+        timings.time([&] { desk.pressKey(key); });
+        if (st.text("txtIndic") != whole) {
+            state.SkipWithError("the key did not reach the call field");
+            break;
+        }
+        rows = desk.gridRows().size();
+    }
+    if (rows == 0) state.SkipWithError("the lookup found nothing");
+    state.counters["rows"] = double(rows);
+}
+
+// The commit of an analysed QSO with a new call, up to the row being on disk and the desk
+// cleared for the next QSO.
+
+void BM_CommitQso(benchmark::State& state, Timings& timings) {
+    Station& st = g_bench->commit;
+    DeskForm& desk = *st.desk;
+    const std::int64_t before = st.dbs.log.count();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        st.text("txtIndic") = cycle(g_bench->newCalls, i);
+        desk.focusAtEnd(QStringLiteral("txtIndic"));
+        desk.analyseCall();
+        if (st.text("TxtRSTR2").trimmed().isEmpty()) st.text("TxtRSTR2") = QStringLiteral("14");
+        st.clock.advance(20);
+        timings.time([&] { desk.commitQso(); });
+    }
+    if (st.dbs.log.count() != before + std::int64_t(i)) state.SkipWithError("a QSO was not stored");
+}
+
+void registerAll() {
+    // Each operation timed on its own; median of five repetitions, in microseconds.
+    const auto timed = [](const QString& name, int iterations, auto fn, auto... args) {
+        const std::string key = name.toStdString();
+        benchmark::RegisterBenchmark(key.c_str(),
+                                     [key, fn, args...](benchmark::State& state) {
+                                         Timings timings(state, g_pooled[key]);
+                                         fn(state, timings, args...);
+                                         timings.report();
+                                     })
+            ->Unit(benchmark::kMicrosecond)
+            ->UseManualTime()
+            ->Iterations(iterations)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    };
+    timed(QStringLiteral("AnalyseCall/present"), kAnalyseIterations, BM_AnalyseCall,
+          Calls::Present);
+    timed(QStringLiteral("AnalyseCall/absent"), kAnalyseIterations, BM_AnalyseCall, Calls::Absent);
+    timed(QStringLiteral("AnalyseCall/other_countries"), kAnalyseIterations, BM_AnalyseCall,
+          Calls::OtherCountries);
+    timed(QStringLiteral("RefreshLogGrid/20m"), kGridIterations, BM_RefreshLogGrid);
+    for (const char* typed : kTyped)
+        timed(QStringLiteral("TypeKey/%1").arg(QLatin1String(typed)), kKeyIterations, BM_TypeKey,
+              typed);
+    timed(QStringLiteral("CommitQso"), kCommitIterations, BM_CommitQso);
+}
+
+// The percentiles over all repetitions of a case together.
+void printPooled() {
+    std::printf("\n%-30s %6s %12s %12s\n", "pooled over the repetitions", "n", "p50_us", "p99_us");
+    for (auto& [name, micros] : g_pooled) {
+        if (micros.empty()) continue;
+        const std::size_t n = micros.size();
+        const double p50 = Timings::percentile(micros, 0.50);
+        const double p99 = Timings::percentile(micros, 0.99);
+        std::printf("%-30s %6zu %12.1f %12.1f\n", name.c_str(), n, p50, p99);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    // What is left after the benchmark options: at most the folder to work in.
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 2) {
+        std::fprintf(stderr, "usage: desk_bench [benchmark options] [folder]\n");
+        return 2;
+    }
+    std::unique_ptr<Bench> bench;
+    if (args.size() == 2)
+        bench =
+            std::make_unique<Bench>(QDir(args[1]).filePath(QStringLiteral("korvel-bench-XXXXXX")));
+    else
+        bench = std::make_unique<Bench>();
+    if (!build(*bench)) {
+        std::fprintf(stderr, "could not build the benchmark databases\n");
+        return 1;
+    }
+    g_bench = bench.get();
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    printPooled();
+    benchmark::Shutdown();
+    g_bench = nullptr;
+    return 0;
+}
