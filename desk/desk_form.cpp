@@ -324,15 +324,14 @@ void DeskForm::recountTallies() {
     for (BandTally& t : s_.BandTallies)
         t = {};
     const bool second = scoring::countsSecondMultiplier(s_.ContestCode);
-    for (const store::QsoRow& r : dbs_.log.all()) {
-        const int band = r.bnd.trimmed() == QLatin1String("6") ? 10 : r.bnd.trimmed().toInt();
+    for (const store::LogStore::BandTotals& b : dbs_.log.bandTotals()) {
+        const int band = b.bnd == QLatin1String("6") ? 10 : b.bnd.toInt();
         const int i = bandIndex(band);
         if (i < 0) continue;
         BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
-        if (!r.mlt.trimmed().isEmpty()) ++t.mults;
-        if (second && !r.mlt1.trimmed().isEmpty()) ++t.mults;
-        t.points += r.pct.trimmed().toLongLong();
-        ++t.qsos;
+        t.qsos += static_cast<int>(b.qsos);
+        t.points += b.points;
+        t.mults += static_cast<int>(b.mlt + (second ? b.mlt1 : 0));
     }
     showTallies();
 }

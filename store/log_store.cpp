@@ -61,6 +61,7 @@ enum Slot {
     kByBand,
     kAll,
     kLastOfBand,
+    kBandTotals,
     kMarkBase // + 8 variants for rows, + 8 for existence
 };
 constexpr int kSlots = kMarkBase + 16;
@@ -338,6 +339,26 @@ std::vector<QsoRow> LogStore::byBand(const QString& band) {
     QSqlQuery& q = statement(kByBand, select(QStringLiteral("WHERE Bnd=? ORDER BY ID")));
     q.bindValue(0, band);
     return rows(q);
+}
+
+std::vector<LogStore::BandTotals> LogStore::bandTotals() {
+    std::vector<BandTotals> out;
+    if (!isOpen()) return out;
+    // Points are text (" 0" for a dupe): their leading number counts, as the desk reads it.
+    QSqlQuery& q = statement(
+        kBandTotals,
+        QStringLiteral("SELECT trim(Bnd), count(*), sum(CAST(trim(Pct) AS INTEGER)), "
+                       "sum(trim(ifnull(Mlt,'')) <> ''), sum(trim(ifnull(Mlt1,'')) <> '') "
+                       "FROM LogGen GROUP BY trim(Bnd)"));
+    if (!q.exec()) {
+        fail(q);
+        return out;
+    }
+    while (q.next())
+        out.push_back({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                       q.value(3).toLongLong(), q.value(4).toLongLong()});
+    q.finish();
+    return out;
 }
 
 std::vector<QsoRow> LogStore::lastOfBand(const QString& band, int limit) {

@@ -65,6 +65,17 @@ public:
     // many in the order of the calls (read straight off the call index, no sorting).
     std::vector<QsoRow> callsStartingWith(const QString& text, int limit = 0);
 
+    // Per stored band text: QSOs, the sum of the points, the QSOs whose Mlt and whose
+    // Mlt1 are not blank. One pass over the log inside the database.
+    struct BandTotals {
+        QString bnd;
+        std::int64_t qsos = 0;
+        std::int64_t points = 0;
+        std::int64_t mlt = 0;
+        std::int64_t mlt1 = 0;
+    };
+    std::vector<BandTotals> bandTotals();
+
     std::vector<QsoRow> byBand(const QString& band); // entry order
     // The last `limit` QSOs of a band, in entry order.
     std::vector<QsoRow> lastOfBand(const QString& band, int limit);
