@@ -1,7 +1,9 @@
 #include "app/desk_window.h"
 
 #include "app/compass_widget.h"
+#include "app/dx_cluster_panel.h"
 #include "app/key_translate.h"
+#include "desk/dx_cluster_addresses.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -255,6 +257,7 @@ void DeskWindow::build() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->verticalHeader()->setVisible(false);
     grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) {
         if (auto* item = grid_->item(r, 0)) model_.selectGridRow(item->text().toLongLong());
     });
@@ -263,7 +266,21 @@ void DeskWindow::build() {
         model_.dblClick(QStringLiteral("DBGrid9"));
         sync();
     });
-    root->addWidget(grid_, 1);
+    if (state_.DxClusterOn == 100) {
+        // The DX-cluster pages beside the log; they never take the keyboard from the desk.
+        auto* logAndCluster = new QHBoxLayout;
+        logAndCluster->addWidget(grid_, 3);
+        cluster_ = new DxClusterPanel(clusterAddresses(readClusterHosts(state_.AppDir)), this);
+        cluster_->setObjectName(QStringLiteral("FraDxCluster"));
+        cluster_->onDone = [this] {
+            model_.focusCall();
+            sync();
+        };
+        logAndCluster->addWidget(cluster_, 2);
+        root->addLayout(logAndCluster, 1);
+    } else {
+        root->addWidget(grid_, 1);
+    }
 
     // CW panel and the message keys.
     auto* cw = new QGroupBox(this);

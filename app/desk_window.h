@@ -15,6 +15,7 @@ class QTableWidget;
 namespace korvel {
 
 class CompassWidget;
+class DxClusterPanel;
 
 class DeskWindow : public QMainWindow {
 public:
@@ -46,6 +47,7 @@ private:
     FormBinder binder_;
     CompassWidget* compass_ = nullptr;
     QTableWidget* grid_ = nullptr;
+    DxClusterPanel* cluster_ = nullptr;
     QTimer clock_;
     std::size_t gridShown_ = static_cast<std::size_t>(-1);
     std::int64_t gridFirstId_ = -1, gridLastId_ = -1;

@@ -259,6 +259,24 @@ void BM_CommitQso(benchmark::State& state, Timings& timings) {
     if (st.dbs.log.count() != before + std::int64_t(i)) state.SkipWithError("a QSO was not stored");
 }
 
+// Opening the desk on the full log: the hand-over, the tallies counted from the log, the grid
+// of the band, band and mode chosen. The window adds only its widgets to this.
+
+void BM_OpenDesk(benchmark::State& state, Timings& timings) {
+    Station& st = g_bench->reads;
+    for (auto _ : state) {
+        std::unique_ptr<DeskForm> desk;
+        timings.time([&] {
+            desk = std::make_unique<DeskForm>(st.state, st.dbs, st.box, st.clock, st.keys);
+            desk->handOver();
+            desk->open();
+            desk->click(QStringLiteral("Cmd20"));
+            desk->click(QStringLiteral("CmdCW"));
+        });
+        if (st.state.BandTallies[2].qsos == 0) state.SkipWithError("no QSO counted on 20 m");
+    }
+}
+
 void registerAll() {
     // Each operation timed on its own; median of five repetitions, in microseconds.
     const auto timed = [](const QString& name, int iterations, auto fn, auto... args) {
@@ -285,6 +303,7 @@ void registerAll() {
         timed(QStringLiteral("TypeKey/%1").arg(QLatin1String(typed)), kKeyIterations, BM_TypeKey,
               typed);
     timed(QStringLiteral("CommitQso"), kCommitIterations, BM_CommitQso);
+    timed(QStringLiteral("OpenDesk"), 10, BM_OpenDesk);
 }
 
 // The percentiles over all repetitions of a case together.

@@ -15,10 +15,8 @@ QString bandToText(int band, const QString& current) {
     case 20:
     case 40:
     case 80:
-    case 160:
-        return QString::number(band);
-    default:
-        return current;
+    case 160: return QString::number(band);
+    default: return current;
     }
 }
 

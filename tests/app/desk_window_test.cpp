@@ -1,0 +1,156 @@
+// The desk window with real key events: what an operator types reaches the model and what
+// the model decides shows on the widgets.
+#include "app/desk_window.h"
+#include "setup/screen_scale.h"
+#include "store/reference_data.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace korvel;
+
+namespace {
+
+QString referenceDatabase() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString p = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
+        EXPECT_TRUE(store::buildReferenceDatabase(p).error.isEmpty());
+        return p;
+    }();
+    return path;
+}
+
+class DeskWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(
+            QFile::copy(referenceDatabase(), dir.filePath(QStringLiteral("DbsKorvel.mdb"))));
+        ASSERT_TRUE(store::openDatabases(dir.path(), dbs).ok());
+        s.ContestCode = 201;
+        s.MyCall = QStringLiteral("YO9XX");
+        s.MyPrfx = QStringLiteral("YO");
+        s.MyCont = QStringLiteral("Eu");
+        s.MyZone = QStringLiteral("28");
+        s.MyCQZone = QStringLiteral("20");
+        s.MyQRA = QStringLiteral("KN34BW");
+        s.AppDir = dir.path();
+        clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
+        desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
+        desk->handOver();
+        desk->open();
+        window = std::make_unique<DeskWindow>(*desk, s);
+        window->resize(1024, 768);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+    }
+
+    QLineEdit* edit(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
+    // Keys go to whichever widget has the focus, as on a real keyboard.
+    QWidget* focused() { return QApplication::focusWidget(); }
+    void type(const QString& text) {
+        for (const QChar ch : text)
+            QTest::keyClick(focused(), ch.toLatin1());
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focused(), k, m);
+    }
+
+    QTemporaryDir dir;
+    SharedState s;
+    store::Databases dbs;
+    forms::ScriptedMessageBox box;
+    FakeClock clock;
+    SilentMessageKeys keys;
+    std::unique_ptr<DeskForm> desk;
+    std::unique_ptr<DeskWindow> window;
+};
+
+} // namespace
+
+TEST_F(DeskWindowTest, AQsoTypedAtTheKeyboardIsStoredAndTheDeskCleared) {
+    ASSERT_EQ(focused(), edit("txtIndic"));
+    type(QStringLiteral("dl1abc"));
+    EXPECT_EQ(edit("txtIndic")->text(), QStringLiteral("DL1ABC"));
+    key(Qt::Key_Space);
+    EXPECT_EQ(focused(), edit("TxtRSTR2")); // the exchange field, prefilled with the zone
+    EXPECT_EQ(edit("TxtRSTR2")->text(), QStringLiteral("14"));
+    EXPECT_EQ(edit("TxtCountry")->text(), QStringLiteral("Fed. Rep. of Germany"));
+    key(Qt::Key_Return);
+    const auto rows = dbs.log.all();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].callsign, QStringLiteral("DL1ABC"));
+    EXPECT_EQ(rows[0].rcvd, QStringLiteral("599 14"));
+    EXPECT_TRUE(edit("txtIndic")->text().isEmpty());
+    EXPECT_TRUE(edit("TxtCountry")->text().isEmpty());
+    EXPECT_EQ(focused(), edit("txtIndic"));
+    // Tab does not wander through the widgets: it belongs to the desk.
+    type(QStringLiteral("ok1ab"));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focused(), edit("TxtRSTR2"));
+    EXPECT_EQ(edit("TxtRSTR2")->selectedText(), edit("TxtRSTR2")->text());
+}
+
+TEST_F(DeskWindowTest, AltF2TakesTheLastQsoBack) {
+    type(QStringLiteral("dl1abc"));
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    key(Qt::Key_F2, Qt::AltModifier);
+    EXPECT_EQ(edit("txtIndic")->text(), QStringLiteral("DL1ABC"));
+    EXPECT_EQ(edit("TxtRSTR2")->text(), QStringLiteral("14"));
+    EXPECT_EQ(dbs.log.count(), 1); // still in the log until the correction is stored
+}
+
+TEST_F(DeskWindowTest, EscOnAnEmptyDeskDoesNothing) {
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(box.shown().empty());
+    EXPECT_EQ(focused(), edit("txtIndic"));
+    EXPECT_EQ(dbs.log.count(), 0);
+}
+
+TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
+    type(QStringLiteral("dl1abc"));
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    type(QStringLiteral("dl1abc"));
+    key(Qt::Key_Space);
+    EXPECT_TRUE(edit("txtIndic")->styleSheet().contains(QStringLiteral("#FF0000")));
+    auto* warning = window->findChild<QGroupBox*>(QStringLiteral("Frame3"));
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_EQ(warning->title(), QStringLiteral("WARNING ! QSO DUPE !"));
+}
+
+TEST(ClockTitle, GapsFollowTheScreenScale) {
+    const QDateTime t(QDate(2026, 12, 6), QTime(12, 34, 56), Qt::UTC);
+    const ScreenScale medium = screenScale(1024, 768);
+    const ScreenScale small = screenScale(640, 480);
+    EXPECT_EQ(DeskForm::clockTitle(t, medium.x),
+              QStringLiteral("CONTEST MODE") + QString(20, QLatin1Char(' ')) +
+                  QStringLiteral("06.12.26 12:34:56 UTC") + QString(15, QLatin1Char(' ')) +
+                  QStringLiteral("Korvel contest logger"));
+    EXPECT_EQ(DeskForm::clockTitle(t, small.x),
+              QStringLiteral("CONTEST MODE") + QString(10, QLatin1Char(' ')) +
+                  QStringLiteral("06.12.26 12:34:56 UTC") + QString(5, QLatin1Char(' ')) +
+                  QStringLiteral("Korvel contest logger"));
+    EXPECT_FLOAT_EQ(screenScale(1280, 1024).x, 1.365333f);
+    EXPECT_FLOAT_EQ(screenScale(1280, 1024).y, 1.28f);
+    EXPECT_FALSE(screenScale(1920, 1080).listed);
+    EXPECT_FLOAT_EQ(screenScale(1920, 1080).x, 1.0f);
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
