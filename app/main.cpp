@@ -1,12 +1,12 @@
 // korvel [--dir PATH] [AUTO] [--screenshot FILE]
-// korvel replay --dir DATA SCRIPT
+// korvel replay --dir DATA SCRIPT [--screenshot FILE]
 #include "app/desk_window.h"
+#include "app/program.h"
 #include "app/qt_message_box.h"
 #include "app/replay.h"
 #include "app/session.h"
 #include "app/setup_window.h"
 #include "forms/message_box.h"
-#include "setup/setup_form.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -63,6 +63,33 @@ CommandLine parse(const QStringList& args) {
     return cl;
 }
 
+// The screen a replay ended on, drawn into a picture.
+int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err) {
+    int saved = 0;
+    auto save = [&](QWidget& window, const std::function<void()>& sync) {
+        window.resize(QApplication::primaryScreen()->availableSize());
+        window.show();
+        QApplication::processEvents();
+        sync();
+        QApplication::processEvents();
+        saved = window.grab().save(cl.screenshot) ? 0 : 1;
+    };
+    const int code = korvel::runReplay(
+        cl.dir, cl.script, out, err,
+        [&](korvel::SharedState& state, korvel::DeskForm* desk, korvel::SetupForm* setup) {
+            if (desk) {
+                korvel::DeskWindow window(*desk, state);
+                save(window, [&] { window.sync(); });
+            } else if (setup) {
+                korvel::SetupWindow window(*setup);
+                window.showStatus(setup->resolutionNotice());
+                save(window, [&] { window.sync(); });
+            }
+        },
+        QApplication::primaryScreen()->size());
+    return code ? code : saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,22 +109,9 @@ int main(int argc, char** argv) {
         return korvel::runReplay(cl.dir, cl.script, out, err);
     }
     if (cl.replay) {
-        // The desk as the script left it, drawn into a picture.
         QApplication app(argc, argv);
         QTextStream out(stdout);
-        int saved = 0;
-        const int code = korvel::runReplay(
-            cl.dir, cl.script, out, err, [&](korvel::SharedState& state, korvel::DeskForm* desk) {
-                if (!desk) return;
-                korvel::DeskWindow window(*desk, state);
-                window.resize(QApplication::primaryScreen()->availableSize());
-                window.show();
-                QApplication::processEvents();
-                window.sync();
-                QApplication::processEvents();
-                saved = window.grab().save(cl.screenshot) ? 0 : 1;
-            });
-        return code ? code : saved;
+        return replayScreenshot(cl, out, err);
     }
 
     QApplication app(argc, argv);
@@ -106,32 +120,23 @@ int main(int argc, char** argv) {
     const korvel::StartReport start = korvel::startSession(session, cl.dir);
     for (const QString& w : start.warnings)
         err << "korvel: warning: " << w << '\n';
-    korvel::QtMessageBox box;
     if (!start.folderError.isEmpty()) {
         err << "korvel: " << start.folderError << '\n';
         if (cl.autoStart) return 1;
+        korvel::QtMessageBox box;
         box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kCritical, start.folderError,
                 QStringLiteral("Korvel"));
         return 1;
     }
-    if (!start.databaseError.isEmpty()) {
-        err << "korvel: " << start.databaseError << '\n';
-        if (cl.autoStart) return 1;
-        const int answer =
-            box.ask(korvel::forms::msg::kOkCancel, QLatin1String(korvel::kNoConnectionMessage),
-                    QStringLiteral("Korvel"));
-        if (answer != korvel::forms::msg::kOk) return 1;
-    }
+    // A database that cannot be opened is the setup screen's to answer, at its point of the
+    // load ("Keine Verbindung zum Server !", or an immediate end with AUTO).
+    if (!start.databaseError.isEmpty()) err << "korvel: " << start.databaseError << '\n';
 
-    korvel::SetupForm setup(session.state, session.dbs, box);
-    korvel::SetupWindow window(setup);
-    box.setParent(&window);
-    setup.onExit = [] { QApplication::quit(); };
-    if (!start.databaseError.isEmpty()) window.showStatus(start.databaseError);
-    window.show();
+    korvel::Program program(session, {cl.autoStart, nullptr});
+    if (const auto quit = program.openSetup()) return *quit;
     if (!cl.screenshot.isEmpty()) {
-        QTimer::singleShot(500, &window, [&] {
-            const bool saved = window.grab().save(cl.screenshot);
+        QTimer::singleShot(500, qApp, [&] {
+            const bool saved = program.setupWindow()->grab().save(cl.screenshot);
             if (!saved) err << "korvel: cannot write " << cl.screenshot << '\n';
             QApplication::exit(saved ? 0 : 1);
         });

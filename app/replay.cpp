@@ -30,7 +30,7 @@ std::pair<QString, QString> firstWord(const QString& args) {
 // still until the script sets it, and keys that send nothing.
 class Replay {
 public:
-    explicit Replay(QTextStream& out) : out_(out) {}
+    Replay(QTextStream& out, QSize screen) : out_(out), screen_(screen) {}
 
     bool start(const QString& dataDir, QTextStream& err) {
         const StartReport start = startSession(session_, dataDir);
@@ -44,8 +44,16 @@ public:
     }
 
     forms::FormModel* current() {
+        if (leftSetup_) {
+            // The setup screen is unloaded once the desk took over.
+            setup_.reset();
+            leftSetup_ = false;
+        }
         if (ended_) return nullptr;
-        if (onSetup_) return &setup();
+        if (onSetup_) {
+            if (!setup_) openSetup();
+            return ended_ ? nullptr : setup_.get();
+        }
         return &desk();
     }
 
@@ -80,14 +88,29 @@ public:
         }
         if (command == QLatin1String("screen")) {
             const QString which = args.trimmed();
+            if (ended_) {
+                error = QStringLiteral("no screen is open");
+                return false;
+            }
             if (which == QLatin1String("setup")) {
                 onSetup_ = true;
+                if (!setup_) openSetup();
             } else if (which == QLatin1String("desk")) {
                 onSetup_ = false;
             } else {
                 error = QStringLiteral("unknown screen %1").arg(which);
                 return false;
             }
+            return true;
+        }
+        if (command == QLatin1String("audio")) {
+            bool ok = false;
+            const int n = args.trimmed().toInt(&ok);
+            if (!ok || n < 0) {
+                error = QStringLiteral("audio wants the number of sound outputs");
+                return false;
+            }
+            audioOutputs_ = n;
             return true;
         }
         if (ended_) {
@@ -161,26 +184,62 @@ public:
     }
 
     forms::ScriptedMessageBox& box() { return box_; }
-    void finish(const ReplayEnd& atEnd) { atEnd(session_.state, ended_ ? nullptr : desk_.get()); }
-
-private:
-    SetupForm& setup() {
-        if (!setup_) {
-            setup_ = std::make_unique<SetupForm>(session_.state, session_.dbs, box_);
-            setup_->onExit = [this] { ended_ = true; };
-        }
-        return *setup_;
+    // The screen the script ended on goes to `atEnd`.
+    void finish(const ReplayEnd& atEnd) {
+        current();
+        const bool setup = !ended_ && onSetup_;
+        atEnd(session_.state, ended_ || setup || !deskOpened_ ? nullptr : desk_.get(),
+              setup ? setup_.get() : nullptr);
     }
 
-    DeskForm& desk() {
+private:
+    // The setup screen, loaded as at program start or on the way back from the desk. Its
+    // local clock is the replay's clock shifted by the time offset, so that the desk's
+    // start time is the replay's UTC.
+    void openSetup() {
+        SetupPlatform platform;
+        platform.screenWidthPx = screen_.width();
+        platform.screenHeightPx = screen_.height();
+        platform.audioOutputs = audioOutputs_;
+        platform.localNow = [this] {
+            const double offset = session_.state.TimeOffset.toString().trimmed().toDouble();
+            return clock_.utcNow().addSecs(static_cast<qint64>(offset * 3600.0));
+        };
+        setup_ =
+            std::make_unique<SetupForm>(session_.state, session_.dbs, box_, &deskForm(), platform);
+        setup_->onExit = [this] { ended_ = true; };
+        setup_->onContestStarted = [this] {
+            deskOpened_ = true;
+            onSetup_ = false;
+            leftSetup_ = true;
+        };
+        setup_->onHelp = [this](int language, int context) {
+            out_ << "help " << language << ' ' << context << '\n';
+        };
+        if (setup_->load()) ended_ = true;
+    }
+
+    DeskForm& deskForm() {
         if (!desk_) {
             desk_ = std::make_unique<DeskForm>(session_.state, session_.dbs, box_, clock_, keys_);
             desk_->onExit = [this] { ended_ = true; };
-            desk_->onReturnToSetup = [this] { onSetup_ = true; };
-            desk_->handOver();
-            desk_->open();
+            desk_->onReturnToSetup = [this] {
+                onSetup_ = true;
+                openSetup();
+            };
         }
         return *desk_;
+    }
+
+    // The desk for desk commands; a script that set the state up itself opens it here.
+    DeskForm& desk() {
+        DeskForm& d = deskForm();
+        if (!deskOpened_) {
+            deskOpened_ = true;
+            d.handOver();
+            d.open();
+        }
+        return d;
     }
 
     QTextStream& out_;
@@ -191,19 +250,23 @@ private:
     std::unique_ptr<SetupForm> setup_;
     std::unique_ptr<DeskForm> desk_;
     bool onSetup_ = false;
+    bool leftSetup_ = false;
+    bool deskOpened_ = false;
     bool ended_ = false;
+    int audioOutputs_ = 1;
+    QSize screen_;
 };
 
 } // namespace
 
 int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out, QTextStream& err,
-              const ReplayEnd& atEnd) {
+              const ReplayEnd& atEnd, QSize screen) {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         err << "Cannot read the script " << scriptPath << ": " << file.errorString() << '\n';
         return 2;
     }
-    Replay replay(out);
+    Replay replay(out, screen);
     if (!replay.start(dataDir, err)) return 1;
     forms::ScriptRunner runner([&]() { return replay.current(); }, replay.box(), out);
     runner.setExtension([&](const QString& command, const QString& args, QString& error) {

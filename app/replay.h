@@ -2,6 +2,7 @@
 // "korvel replay --dir DATA SCRIPT": runs a key script against the screens with the
 // databases in DATA and writes what it shows to standard output.
 
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -12,13 +13,16 @@ namespace korvel {
 
 struct SharedState;
 class DeskForm;
+class SetupForm;
 
-// Called once the script ran to its end, with the desk when the script opened one.
-using ReplayEnd = std::function<void(SharedState&, DeskForm*)>;
+// Called once the script ran to its end, with the screen it ended on: the desk, or the
+// setup screen (the other is null; both are null after EXIT).
+using ReplayEnd = std::function<void(SharedState&, DeskForm*, SetupForm*)>;
 
 // Returns the process exit code: 0 when the script ran to its end, 2 for a script error
-// (named with its line on `err`), 1 when the data folder or the databases fail.
+// (named with its line on `err`), 1 when the data folder or the databases fail. The setup
+// screen takes `screen` as the size of the display.
 int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out, QTextStream& err,
-              const ReplayEnd& atEnd = {});
+              const ReplayEnd& atEnd = {}, QSize screen = QSize(1024, 768));
 
 } // namespace korvel

@@ -1,48 +1,335 @@
 #include "app/setup_window.h"
 
+#include "app/key_translate.h"
+#include "platform/help_file.h"
+#include "setup/contest_catalogue.h"
+
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace korvel {
 
+namespace {
+
+QFont scaledFont(QFont f, double factor, bool bold) {
+    f.setPointSizeF(f.pointSizeF() * factor);
+    f.setBold(bold);
+    return f;
+}
+
+// The mode notice's caption lays its sentences out with runs of blanks; here each of them
+// starts a line of its own.
+QString noticeLines(const QString& caption) {
+    static const QRegularExpression gap(QStringLiteral("\\s{3,}"));
+    return caption.trimmed().replace(gap, QStringLiteral("\n"));
+}
+
+} // namespace
+
 SetupWindow::SetupWindow(SetupForm& model, QWidget* parent)
     : QMainWindow(parent), model_(model), binder_(model) {
+    setObjectName(QStringLiteral("FrmInit"));
     setWindowTitle(QStringLiteral("Init"));
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    for (const char* name : {"LblContest", "LblStation", "LblDataDir"}) {
-        auto* label = new QLabel(central);
-        label->setObjectName(QLatin1String(name));
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(label);
-        binder_.bind(QLatin1String(name), label);
-    }
-    QFont title = central->findChild<QLabel*>(QStringLiteral("LblContest"))->font();
-    title.setPointSizeF(title.pointSizeF() * 1.4);
-    title.setBold(true);
-    central->findChild<QLabel*>(QStringLiteral("LblContest"))->setFont(title);
-    layout->addStretch();
-    setCentralWidget(central);
+    applyScale();
+    build();
+    menus();
+    sync();
+}
 
-    QAction* exitAction = menuBar()->addAction(QString());
-    exitAction->setObjectName(QStringLiteral("mnuBeenden"));
-    connect(exitAction, &QAction::triggered, this,
-            [this] { forward(QStringLiteral("mnuBeenden")); });
-    binder_.bind(QStringLiteral("mnuBeenden"), exitAction);
-    binder_.sync();
-    resize(640, 360);
+void SetupWindow::applyScale() {
+    // The fonts follow the screen's layout scale; the layouts place everything else.
+    const double scale = std::max(0.8f, model_.state().ScaleY);
+    if (scale != 1.0) setFont(scaledFont(font(), scale, false));
+}
+
+QWidget* SetupWindow::field(const char* name, QWidget* parent, int width) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setFocusPolicy(Qt::ClickFocus);
+    e->installEventFilter(this);
+    if (width > 0) e->setFixedWidth(width);
+    binder_.bind(QLatin1String(name), e);
+    return e;
+}
+
+QWidget* SetupWindow::label(const char* name, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setTextFormat(Qt::PlainText);
+    binder_.bind(QLatin1String(name), l);
+    return l;
+}
+
+QWidget* SetupWindow::choice(const QString& name, QWidget* parent) {
+    QAbstractButton* b = nullptr;
+    if (model_.ctl(name).kind == forms::ControlKind::Option) {
+        auto* r = new QRadioButton(parent);
+        r->setAutoExclusive(false); // the model keeps one option of a frame selected
+        b = r;
+    } else {
+        b = new QCheckBox(parent);
+    }
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the fields; Alt+letter works
+    connect(b, &QAbstractButton::clicked, this, [this, name] { forward(name); });
+    binder_.bind(name, b);
+    return b;
+}
+
+QWidget* SetupWindow::frame(const char* name, QWidget* parent) {
+    auto* g = new QGroupBox(parent);
+    g->setObjectName(QLatin1String(name));
+    binder_.bind(QLatin1String(name), g);
+    return g;
+}
+
+void SetupWindow::build() {
+    auto* central = new QWidget(this);
+    auto* root = new QVBoxLayout(central);
+    root->setContentsMargins(10, 6, 10, 6);
+    root->setSpacing(6);
+
+    // Title and the chosen contest.
+    auto* top = new QHBoxLayout;
+    QWidget* title = label("LblContest", central);
+    title->setFont(scaledFont(font(), 1.3, true));
+    top->addWidget(title);
+    top->addStretch(1);
+    QWidget* tip = label("LblTipTest", central);
+    tip->setFont(scaledFont(font(), 1.6, true));
+    tip->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
+    top->addWidget(tip);
+    root->addLayout(top);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    auto* left = new QVBoxLayout;
+    left->addWidget(stationPanel(central));
+    left->addWidget(optionsPanel(central));
+    left->addStretch(1);
+    columns->addLayout(left, 0);
+
+    auto* right = new QVBoxLayout;
+    // The wizard: one of its choices is on screen at a time.
+    auto* language = static_cast<QGroupBox*>(frame("FraLimbaj", central));
+    auto* languageRow = new QHBoxLayout(language);
+    languageRow->addWidget(choice(QStringLiteral("OpBRomanian"), language));
+    languageRow->addWidget(choice(QStringLiteral("OpbEnglish"), language));
+    languageRow->addStretch(1);
+    right->addWidget(language);
+    right->addWidget(contestFrame(central));
+
+    auto* mode = static_cast<QGroupBox*>(frame("FraConcurs", central));
+    auto* modeLayout = new QVBoxLayout(mode);
+    auto* modeRow = new QHBoxLayout;
+    modeRow->addWidget(choice(QStringLiteral("OpbConcurs"), mode));
+    modeRow->addWidget(choice(QStringLiteral("OpbTest"), mode));
+    modeRow->addStretch(1);
+    modeLayout->addLayout(modeRow);
+    // The notice explains the two modes: it belongs with their choice.
+    notice_ = new QLabel(mode);
+    notice_->setObjectName(QStringLiteral("LblAnunt"));
+    notice_->setTextFormat(Qt::PlainText);
+    notice_->setWordWrap(true);
+    modeLayout->addWidget(notice_);
+    right->addWidget(mode);
+
+    auto* logGen = static_cast<QGroupBox*>(frame("FramLogGen", central));
+    auto* logGenLayout = new QGridLayout(logGen);
+    logGenLayout->addWidget(choice(QStringLiteral("ChkNrUp"), logGen), 0, 0);
+    logGenLayout->addWidget(choice(QStringLiteral("ChkNrConst"), logGen), 1, 0);
+    logGenLayout->addWidget(label("LblMode", logGen), 0, 1, 2, 1,
+                            Qt::AlignRight | Qt::AlignVCenter);
+    logGenLayout->addWidget(choice(QStringLiteral("ChkCWandPH"), logGen), 0, 2);
+    logGenLayout->addWidget(choice(QStringLiteral("ChKCWorPH"), logGen), 1, 2);
+    right->addWidget(logGen);
+
+    right->addWidget(messagesFrame(central));
+    right->addStretch(1);
+    columns->addLayout(right, 1);
+    root->addLayout(columns, 1);
+    setCentralWidget(central);
+}
+
+QWidget* SetupWindow::stationPanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    const int width = fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12;
+    const char* const rows[][2] = {{"LblMyCall", "TxtMyCall"}, {"LblMyPfx", "TxtMyPrfx"},
+                                   {"LblQSO", "TxtMyCont"},    {"LblZone", "TxtZone"},
+                                   {"LblMyQRA", "txtMyQRA"},   {"LblTime", "TxtTime"}};
+    int row = 0;
+    for (const auto& [caption, name] : rows) {
+        grid->addWidget(label(caption, panel), row, 0);
+        grid->addWidget(field(name, panel, width), row++, 1);
+    }
+    QFont callFont = scaledFont(font(), 1.25, true);
+    panel->findChild<QWidget*>(QStringLiteral("TxtMyCall"))->setFont(callFont);
+    // The own exchange, or the control number, under the same caption.
+    grid->addWidget(label("LblBezirk", panel), row, 0);
+    auto* exchange = new QHBoxLayout;
+    exchange->setSpacing(4);
+    exchange->addWidget(field("TxtMyBezirkA", panel, width));
+    exchange->addWidget(field("txtControl", panel, width));
+    exchange->addStretch(1);
+    grid->addLayout(exchange, row++, 1);
+    auto* inscr = static_cast<QLabel*>(label("LblInscr", panel));
+    inscr->setWordWrap(true);
+    grid->addWidget(inscr, row++, 0, 1, 2);
+    for (const auto& [caption, name] :
+         {std::pair{"LblSD", "TxtSD"}, std::pair{"LblST", "TxtST"}, std::pair{"LblCP", "TxtCP"}}) {
+        grid->addWidget(label(caption, panel), row, 0);
+        grid->addWidget(field(name, panel, width), row++, 1);
+    }
+    grid->setColumnStretch(2, 1);
+    return panel;
+}
+
+QWidget* SetupWindow::optionsPanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 6, 0, 0);
+    int column = 0;
+    for (const auto& [name, yes, no, repeat] :
+         {std::tuple{"FramCW", "OpbCwJ", "OpbCwN", "ChkCwRpt"},
+          std::tuple{"FramSSB", "OpbSSBJ", "OpbSSBN", "ChkSSBRpt"}}) {
+        auto* box = static_cast<QGroupBox*>(frame(name, panel));
+        auto* boxLayout = new QVBoxLayout(box);
+        boxLayout->setSpacing(2);
+        auto* answers = new QHBoxLayout;
+        answers->addWidget(choice(QLatin1String(yes), box));
+        answers->addWidget(choice(QLatin1String(no), box));
+        boxLayout->addLayout(answers);
+        boxLayout->addWidget(choice(QLatin1String(repeat), box));
+        layout->addWidget(box, 0, column++);
+    }
+    layout->addWidget(choice(QStringLiteral("ChkDxCl"), panel), 1, 0, 1, 2);
+    return panel;
+}
+
+QWidget* SetupWindow::contestFrame(QWidget* parent) {
+    auto* box = static_cast<QGroupBox*>(frame("FRAContest", parent));
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    const auto contests = contestCatalogue();
+    const int rows = static_cast<int>((contests.size() + 2) / 3);
+    for (int i = 0; i < static_cast<int>(contests.size()); ++i)
+        grid->addWidget(
+            choice(QLatin1String(contests[static_cast<std::size_t>(i)].optionButton), box),
+            i % rows, i / rows);
+    return box;
+}
+
+QWidget* SetupWindow::messagesFrame(QWidget* parent) {
+    auto* box = static_cast<QGroupBox*>(frame("FramTxtCw", parent));
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    // F1..F6 on the left, F7..F11 on the right: the screen stays short enough for 800x600.
+    for (int i = 1; i <= 11; ++i) {
+        const int row = (i - 1) % 6, column = (i - 1) / 6 * 2;
+        grid->addWidget(label(QStringLiteral("LblF%1").arg(i).toLatin1().constData(), box), row,
+                        column);
+        grid->addWidget(field(QStringLiteral("TxtF%1").arg(i).toLatin1().constData(), box), row,
+                        column + 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    // The hints of the message syntax in two lines under the fields; the blanks that laid
+    // them out on the old form would only make gaps here.
+    auto* hints = new QGridLayout;
+    hints->setHorizontalSpacing(16);
+    hints->setVerticalSpacing(0);
+    for (int i = 1; i <= 7; ++i) {
+        const QString name = QStringLiteral("LblHint%1").arg(i);
+        auto* hint = new QLabel(model_.ctl(name).text.simplified(), box);
+        hint->setObjectName(name);
+        hint->setStyleSheet(QStringLiteral("color: rgb(80,80,80);"));
+        hints->addWidget(hint, (i - 1) / 4, (i - 1) % 4);
+    }
+    hints->setColumnStretch(4, 1);
+    grid->addLayout(hints, 6, 0, 1, 4);
+    return box;
+}
+
+void SetupWindow::menus() {
+    auto action = [this](QMenu* menu, const char* name) {
+        QAction* a = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
+        a->setObjectName(QLatin1String(name));
+        const QString control = QLatin1String(name);
+        connect(a, &QAction::triggered, this, [this, control] { forward(control); });
+        binder_.bind(control, a);
+        return a;
+    };
+    action(nullptr, "mnuBeenden");
+    action(nullptr, "mnuQSOfahren");
+    action(nullptr, "mnuLog");
+    action(nullptr, "mnuInpLog");
+    QMenu* help = menuBar()->addMenu(model_.ctl(QStringLiteral("mnuHelp")).text);
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    binder_.bind(QStringLiteral("mnuHelp"), help->menuAction());
+    for (const HelpMenuEntry& e : helpMenuEntries())
+        if (e.screen == HelpScreen::Setup) action(help, e.menu);
 }
 
 void SetupWindow::showStatus(const QString& text) {
-    statusBar()->showMessage(text);
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
+}
+
+void SetupWindow::sync() {
+    binder_.sync();
+    const forms::Control& notice = model_.ctl(QStringLiteral("LblAnunt"));
+    const QString text = noticeLines(notice.text);
+    if (notice_->text() != text) notice_->setText(text);
+    notice_->setVisible(notice.visible && !notice.text.isEmpty());
 }
 
 void SetupWindow::forward(const QString& control) {
     model_.click(control);
-    binder_.sync();
+    sync();
+}
+
+bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QLineEdit*>(watched);
+    if (!w) return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // Keys the fields take must not trigger a shortcut first; Alt+letter still reaches
+        // the menus and the options.
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (!k->modifiers().testFlag(Qt::AltModifier)) event->accept();
+        return false;
+    }
+    case QEvent::KeyPress: {
+        const auto key = translateKey(*static_cast<QKeyEvent*>(event));
+        if (key && !key->alt) {
+            model_.pressKey(*key);
+            sync();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+        model_.click(w->objectName());
+        sync();
+        return true;
+    case QEvent::InputMethod: return true;
+    default: return false;
+    }
 }
 
 void SetupWindow::closeEvent(QCloseEvent* event) {

@@ -74,6 +74,12 @@ void DeskForm::buildControls() {
     add(QStringLiteral("LblStopCW"), ControlKind::Label, QStringLiteral("ESC=STOP CW")).visible =
         false;
     add(QStringLiteral("FrmCwProgr"), ControlKind::Frame).visible = false;
+    // The weighting of the CW elements, and the speed keys' captions.
+    add(QStringLiteral("OpB50"), ControlKind::Option, QStringLiteral("50%")).checked = true;
+    add(QStringLiteral("OpB62"), ControlKind::Option, QStringLiteral("62%"));
+    add(QStringLiteral("Opb75"), ControlKind::Option, QStringLiteral("75%"));
+    add(QStringLiteral("LblVitezaUp"), ControlKind::Label, QStringLiteral("Viteza CW creste"));
+    add(QStringLiteral("LblVitezaDown"), ControlKind::Label, QStringLiteral("Viteza Cw scade"));
     add(QStringLiteral("FramTxtCw"), ControlKind::Frame, QStringLiteral("TEXT FOR CW")).visible =
         false;
     add(QStringLiteral("LblTxtCW"), ControlKind::Label,
@@ -195,7 +201,7 @@ void DeskForm::open() {
     if (s_.SetupDone == 100 && c("Lbl20").visible) s_.Band = 20;
     for (int i = 1; i <= 11; ++i)
         ctl(QStringLiteral("TxtF%1").arg(i)).text = s_.cwText(i);
-    text("LblWPM") = QStringLiteral("30");
+    setCwSpeed(30);
     if (!modeChosen && s_.SetupDone == 0) enableEntryFields(false);
     if (s_.SetupDone == 100) {
         if (s_.Mode == QLatin1String("CW")) switchToCw();

@@ -73,6 +73,16 @@ public:
     int dupeState() const { return dupeState_; }
     void setDupeState(int v) { dupeState_ = v; }
     bool entryComplete() const { return entryComplete_; }
+    void setEntryComplete(bool on) { entryComplete_ = on; }
+    // The message being sent holds "#8": the QSO is logged together with it.
+    bool logOnSend() const { return logOnSend_; }
+    void setLogOnSend(bool on) { logOnSend_ = on; }
+    // The CW speed in words per minute, shown in LblWPM; 30 when the desk opens.
+    double cwSpeed() const { return cwSpeed_; }
+    void setCwSpeed(double wpm) {
+        cwSpeed_ = wpm;
+        ctl(QStringLiteral("LblWPM")).text = QString::number(wpm);
+    }
     const QString& lastLoggedText() const { return lastLoggedText_; }
     int beamHeading() const { return beam_; }
     std::optional<std::int64_t> correcting() const { return reloadId_; }
@@ -184,6 +194,8 @@ private:
     // Desk flags (100 set, 0 clear unless noted).
     bool spaceAdvance_ = false;
     bool entryComplete_ = false;
+    bool logOnSend_ = false;
+    double cwSpeed_ = 30;
     int dupeState_ = 0;          // 0, 10 dupe or refused, 100 dupe answer sent
     bool keepExchange_ = false;  // a taken-back QSO keeps its exchange through re-analysis
     bool typedExchange_ = false; // the operator typed the received exchange of this QSO

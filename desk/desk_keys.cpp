@@ -52,6 +52,7 @@ int messageFieldNumber(const QString& c) {
 // Key-down: function keys, Tab, Alt, Page Up/Down.
 
 void DeskForm::onKeyDown(const QString& control, KeyEvent& e) {
+    if (e.key == Key::Esc || e.key == Key::End) keys_.stop(*this); // ends a message or a repeat
     if (control == QLatin1String("txtIndic")) {
         keyDownCall(e);
     } else if (control == QLatin1String("TxtRSTR2")) {
@@ -161,7 +162,10 @@ void DeskForm::keyDownCall(KeyEvent& e) {
         }
     }
     if (messageKey(QStringLiteral("txtIndic"), e)) return;
-    if (e.key == Key::PageUp || e.key == Key::PageDown) e.swallowed = true; // CW speed
+    if (e.key == Key::PageUp || e.key == Key::PageDown) { // CW speed
+        e.swallowed = true;
+        if (!keys_.busy()) keys_.speedKey(*this, e.key == Key::PageUp ? 2 : -2);
+    }
 }
 
 void DeskForm::keyDownReceivedExchange(KeyEvent& e) {
@@ -214,6 +218,9 @@ void DeskForm::keyDownTimeDate(const QString&, KeyEvent& e) {
 void DeskForm::onKeyPress(const QString& control, int& ascii) {
     if (ascii >= 'a' && ascii <= 'z' && upperCasedField(control)) ascii -= 32;
     if (ascii == '"') ascii = 0; // never part of a call, a report or an exchange
+    if (control == QLatin1String("txtIndic") || control == QLatin1String("TxtRSTR1") ||
+        control == QLatin1String("TxtRSTR2"))
+        keys_.operatorTyped(control); // typing ends an automatic repeat
 
     if (control == QLatin1String("txtIndic")) {
         if (ascii == 32) {
@@ -445,7 +452,7 @@ void DeskForm::loggingSequence(bool finishFirst) {
     finishExchange();
     commitQso();
     focusCall();
-    entryComplete_ = false;
+    entryComplete_ = logOnSend_ = false;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -574,6 +581,11 @@ void DeskForm::onClick(const QString& control) {
     }
     if (control == QLatin1String("CmdAbbruchX")) {
         abort();
+        return;
+    }
+    if (control.startsWith(QLatin1String("OpB")) || control == QLatin1String("Opb75")) {
+        for (const char* weighting : {"OpB50", "OpB62", "Opb75"}) // one CW weighting at a time
+            c(weighting).checked = control == QLatin1String(weighting);
         return;
     }
     if (control == QLatin1String("mnuUndo")) {

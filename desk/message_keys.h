@@ -17,6 +17,16 @@ public:
     // True while a message is being keyed or played: the desk then ignores message keys,
     // the speed keys and the off-line date and time keys.
     virtual bool busy() const { return false; }
+    // Page Up (+2) and Page Down (-2) in the call field.
+    virtual void speedKey(DeskForm& desk, int delta) {
+        (void)desk;
+        (void)delta;
+    }
+    // Esc or End: stops the message under way and ends an automatic repeat.
+    virtual void stop(DeskForm& desk) { (void)desk; }
+    // A key typed into `control` ("txtIndic", "TxtRSTR1" or "TxtRSTR2"): ends an
+    // automatic repeat.
+    virtual void operatorTyped(const QString& control) { (void)control; }
 };
 
 // Sends nothing: the desk before keying is set up, and tests of the logging flow.

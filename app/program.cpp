@@ -1,0 +1,78 @@
+#include "app/program.h"
+
+#include "app/desk_window.h"
+#include "app/setup_window.h"
+#include "app/system_checks.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace korvel {
+
+namespace {
+
+// Shows a window over the whole available screen, as the screens were drawn for.
+void showFull(QWidget& window) {
+    window.setGeometry(QApplication::primaryScreen()->availableGeometry());
+    window.show();
+}
+
+} // namespace
+
+Program::Program(Session& session, ProgramOptions options)
+    : session_(session), options_(options),
+      box_(options.messages ? *options.messages : static_cast<forms::MessageBox&>(dialogs_)),
+      desk_(session.state, session.dbs, box_, clock_, keys_), help_(session.state.DataDir) {
+    desk_.onExit = [] { QApplication::quit(); };
+    desk_.onReturnToSetup = [this] {
+        // The desk's handler is still running: the switch waits for the event loop.
+        QTimer::singleShot(0, qApp, [this] {
+            if (deskWindow_) deskWindow_->hide();
+            if (const auto quit = openSetup()) QApplication::exit(*quit);
+        });
+    };
+}
+
+Program::~Program() = default;
+
+std::optional<int> Program::openSetup() {
+    SetupPlatform platform;
+    const QSize screen = QApplication::primaryScreen()->size();
+    platform.screenWidthPx = screen.width();
+    platform.screenHeightPx = screen.height();
+    platform.audioOutputs = audioOutputCount();
+    platform.browserAvailable = [] { return webBrowserAvailable(); };
+    platform.localNow = [] { return QDateTime::currentDateTime(); };
+    platform.autoStart = options_.autoStart;
+    setup_ = std::make_unique<SetupForm>(session_.state, session_.dbs, box_, &desk_, platform);
+    setupWindow_ = std::make_unique<SetupWindow>(*setup_);
+    dialogs_.setParent(setupWindow_.get());
+    setup_->onShow = [this] { showFull(*setupWindow_); };
+    setup_->onExit = [] { QApplication::quit(); };
+    setup_->onHelp = [this](int language, int context) { help_.showTopic(language, context); };
+    setup_->onContestStarted = [this] {
+        // Unloading the setup screen waits until its menu handler has returned.
+        QTimer::singleShot(0, qApp, [this] { showDesk(); });
+    };
+    if (auto quit = setup_->load()) return quit;
+    setupWindow_->sync();
+    // A size the layouts were not drawn for is said once, in the status line.
+    setupWindow_->showStatus(setup_->resolutionNotice());
+    return std::nullopt;
+}
+
+// START-CONTEST handed over: the desk shows, the setup screen is unloaded.
+void Program::showDesk() {
+    setupWindow_->hide();
+    // A fresh window each time: it is laid out for the cluster choice and the language.
+    deskWindow_ = std::make_unique<DeskWindow>(desk_, session_.state);
+    deskWindow_->onHelp = [this](int language, int context) { help_.showTopic(language, context); };
+    dialogs_.setParent(deskWindow_.get());
+    showFull(*deskWindow_);
+    deskWindow_->sync();
+    setupWindow_.reset();
+    setup_.reset();
+}
+
+} // namespace korvel

@@ -1,0 +1,61 @@
+#pragma once
+// The program with its windows: the setup screen first, the QSO desk after START-CONTEST, and
+// back to the setup screen from the desk's first-page menu. The desk lives as long as the
+// program; the setup screen is loaded each time it opens and unloaded when the desk takes
+// over.
+
+#include "app/help_window.h"
+#include "app/qt_message_box.h"
+#include "app/session.h"
+#include "desk/desk_form.h"
+#include "desk/message_keys.h"
+#include "platform/clock.h"
+#include "setup/setup_form.h"
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace korvel {
+
+class DeskWindow;
+class SetupWindow;
+
+struct ProgramOptions {
+    bool autoStart = false; // the command-line argument AUTO
+    // Messages go here instead of real dialogs when set (tests).
+    forms::MessageBox* messages = nullptr;
+};
+
+class Program {
+public:
+    Program(Session& session, ProgramOptions options);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Opens and loads the setup screen; the exit status when the program must end at once.
+    std::optional<int> openSetup();
+
+    SetupWindow* setupWindow() { return setupWindow_.get(); }
+    DeskWindow* deskWindow() { return deskWindow_.get(); }
+    DeskForm& desk() { return desk_; }
+
+private:
+    void showDesk();
+
+    Session& session_;
+    ProgramOptions options_;
+    QtMessageBox dialogs_;
+    forms::MessageBox& box_;
+    SystemClock clock_;
+    SilentMessageKeys keys_;
+    DeskForm desk_;
+    HelpWindow help_;
+    std::unique_ptr<SetupForm> setup_;
+    std::unique_ptr<SetupWindow> setupWindow_;
+    std::unique_ptr<DeskWindow> deskWindow_;
+};
+
+} // namespace korvel

@@ -1,0 +1,199 @@
+#include "setup/start_contest.h"
+
+#include "desk/desk_form.h"
+#include "setup/contest_catalogue.h"
+#include "setup/settings_file.h"
+#include "setup/setup_form.h"
+
+namespace korvel {
+
+namespace colour = forms::colour;
+
+namespace {
+
+// The setup screen's controls and the desk's, by name.
+class Screens {
+public:
+    explicit Screens(SetupForm& setup) : setup_(setup), desk_(setup.desk()) {}
+
+    QString& text(const char* name) { return setup_.ctl(QLatin1String(name)).text; }
+    bool checked(const char* name) { return setup_.ctl(QLatin1String(name)).checked; }
+    bool visible(const char* name) { return setup_.ctl(QLatin1String(name)).visible; }
+    void deskText(const char* name, const QString& value) {
+        if (desk_) desk_->ctl(QLatin1String(name)).text = value;
+    }
+    void deskShow(const char* name, bool shown) {
+        if (desk_) desk_->ctl(QLatin1String(name)).visible = shown;
+    }
+    void deskColour(const char* name, forms::Rgb back) {
+        if (desk_) desk_->ctl(QLatin1String(name)).back = back;
+    }
+
+    // Shows one of the messages of the start, leaves the focus on the field (emptied first
+    // when asked) and refuses the start.
+    bool refuse(const char* prompt, const char* field = nullptr, bool empty = false) {
+        if (field && empty) text(field).clear();
+        setup_.notify(QLatin1String(prompt));
+        if (field) setup_.focusAtEnd(QLatin1String(field));
+        return false;
+    }
+
+private:
+    SetupForm& setup_;
+    DeskForm* desk_;
+};
+
+QVariant timeOffsetFromText(const QString& typed) {
+    bool numeric = false;
+    const double hours = typed.trimmed().toDouble(&numeric);
+    return numeric ? QVariant(hours) : QVariant(typed);
+}
+
+bool noContestChosen(SetupForm& setup) {
+    // Before the language is chosen the contest frame is hidden too: no contest means none.
+    return setup.ctl(QStringLiteral("FRAContest")).visible || setup.state().ContestCode == 0;
+}
+
+bool isAnyOf(int code, std::initializer_list<int> codes) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+} // namespace
+
+bool startContest(SetupForm& setup) {
+    SharedState& s = setup.state();
+    DeskForm* desk = setup.desk();
+    Screens on(setup);
+    const int code = s.ContestCode;
+    const ContestInfo* contest = findContest(code);
+
+    // 1
+    on.deskShow("DBGrid9", false);
+    // 2: start date and time.
+    if (s.OffLineInput == 100) {
+        s.StartDate = on.text("TxtSD");
+        s.StartTime = on.text("TxtST");
+        on.deskText("TxtDate", s.StartDate);
+        on.deskText("TxtUTC", s.StartTime);
+    } else {
+        const QDateTime now = setup.localNow();
+        s.StartDateFmt = now.toString(QStringLiteral("dd.MM.yy"));
+        s.StartTimeFmt = now.toString(QStringLiteral("HH:mm"));
+        s.StartDate = on.text("TxtSD") = s.StartDateFmt.toString();
+        s.StartTime = on.text("TxtST") = s.StartTimeFmt.toString();
+        on.deskText("TxtDate", s.StartDate);
+        const double offset = s.TimeOffset.toString().trimmed().toDouble();
+        on.deskText(
+            "TxtUTC",
+            now.addSecs(static_cast<qint64>(-offset * 3600.0)).toString(QStringLiteral("HH:mm")));
+    }
+    // 3
+    if (noContestChosen(setup) || !contest) return on.refuse(start_text::kFillContestType);
+    // 4: repeat options.
+    const bool cwRepeat = on.checked("ChkCwRpt");
+    s.CwRepeat = cwRepeat ? 100 : 0;
+    on.deskColour("TxtF1", cwRepeat ? colour::kGreen : colour::kYellow);
+    if (!cwRepeat) on.deskShow("txtPauseCW", false);
+    const bool ssbRepeat = on.checked("ChkSSBRpt");
+    s.SsbRepeat = ssbRepeat ? 100 : 0;
+    if (ssbRepeat)
+        on.deskColour("TxtF1", colour::kGreen);
+    else
+        on.deskShow("TxtPauseSSB", false);
+    // 5: the desk window shows the cluster panel for this choice, remembered for the way back.
+    s.DxClusterOn = on.checked("ChkDxCl") ? 100 : 0;
+    // 6-8: time offset, own call, locator.
+    if (on.text("TxtTime").trimmed().isEmpty())
+        return on.refuse(start_text::kFillTextbox, "TxtTime", true);
+    if (on.text("TxtMyCall").trimmed().size() < 3)
+        return on.refuse(start_text::kFillTextbox, "TxtMyCall", true);
+    if (on.text("txtMyQRA").trimmed().size() < 6)
+        return on.refuse(start_text::kFillTextbox, "txtMyQRA", true);
+    // 9: exchange, first part.
+    const int exchangeLength = static_cast<int>(on.text("TxtMyBezirkA").trimmed().size());
+    if ((code == 100 && s.MyPrfx == QLatin1String("YO") && exchangeLength < 2) ||
+        (code == 102 && s.MyPrfx == QLatin1String("DL") && exchangeLength < 3))
+        return on.refuse(start_text::kFillTextbox, "TxtMyBezirkA");
+    // 10: the control number the serial-number contests start from (the desk takes it at
+    //     the hand-over; Keymen's Club sends the continent instead).
+    s.NextNr = on.text("txtControl");
+    // 11: exchange, second part.
+    const bool qualifies = ownPrefixQualifies(*contest, s.MyPrfx);
+    const bool ownExchange = isAnyOf(code, {100, 102, 104, 105, 106, 107, 108}) && qualifies;
+    if (ownExchange && code != 100 && code != 102 && exchangeLength < 2)
+        return on.refuse(start_text::kFillTextbox, "TxtMyBezirkA");
+    // 12: the own station as the screen shows it. The own exchange is taken for every
+    //     station that sends it, so that the desk's label and messages match what it sends.
+    s.MyCall = on.text("TxtMyCall");
+    s.TimeOffset = timeOffsetFromText(on.text("TxtTime"));
+    s.MyCont = on.text("TxtMyCont");
+    s.MyZone = on.text("TxtZone");
+    s.MyPrfx = on.text("TxtMyPrfx");
+    if (ownExchange) s.MyBezirk = on.text("TxtMyBezirkA");
+    // ARRL DX's power and Log General's constant go into the settings file too, so that the
+    // screen shows them again on the way back; they are still checked after the files.
+    const QString typedExchange = on.text("TxtMyBezirkA").trimmed();
+    if ((code == 205 && !typedExchange.isEmpty()) || (code == 214 && s.NrConst == 100))
+        s.MyBezirk = typedExchange;
+    s.MyQRA = s.MyQRACalc = on.text("txtMyQRA");
+    // 13: the desk turns the locator into coordinates at the hand-over.
+    // 14, 15: both settings files.
+    const SettingsWriteResult init = writeInitFile(s, initFilePath(s));
+    for (int i = 1; i <= 11; ++i)
+        s.cwText(i) = setup.ctl(QStringLiteral("TxtF%1").arg(i)).text;
+    bool portOk = false;
+    const int port = on.text("TxtCP").trimmed().toInt(&portOk);
+    if (portOk) s.ComPort = port;
+    const SettingsWriteResult cw = writeCwTextFile(s, cwTextFilePath(s));
+    for (const SettingsWriteResult* r : {&init, &cw})
+        if (!r->ok) setup.notify(r->error, forms::msg::kOkOnly | forms::msg::kExclamation);
+    // 22
+    if (code == 201) s.MyCQZone = on.text("TxtZone");
+    // 23: ARRL DX sends the power.
+    if (code == 205 && typedExchange.isEmpty())
+        return on.refuse(start_text::kFillTextbox, "TxtMyBezirkA");
+    // 24: Log General needs both choices of its frame.
+    if (code == 214 && (s.NrConst == 0 || s.CwPhMode == 0))
+        return on.refuse(start_text::kLogGeneral);
+    if (!desk) return true;
+    // 16-21, 26: the desk takes the contest, the own station and the messages, and opens.
+    const int band = s.Band;
+    const QString mode = s.Mode;
+    desk->handOver();
+    desk->open();
+    // 25: back from the desk, the band and mode worked before are selected again.
+    if (s.SetupDone == 100) {
+        if (bandIndex(band) >= 0) desk->switchBand(band);
+        if (mode == QLatin1String("CW")) desk->click(QStringLiteral("CmdCW"));
+        if (mode == QLatin1String("SSB")) desk->click(QStringLiteral("CmdSSB"));
+    }
+    return true;
+}
+
+void inputLogOffLine(SetupForm& setup) {
+    SharedState& s = setup.state();
+    Screens on(setup);
+    s.OffLineInput = 100;
+    s.StartDateFmt = setup.localNow().toString(QStringLiteral("dd.MM.yy"));
+    on.text("TxtSD") = s.StartDateFmt.toString();
+    on.text("TxtST") = QStringLiteral("00:00");
+    for (const char* name : {"TxtSD", "TxtST", "LblSD", "LblST"})
+        setup.ctl(QLatin1String(name)).visible = true;
+    setup.setChecked(QStringLiteral("ChkDxCl"), false);
+    setup.focusAtEnd(QStringLiteral("TxtSD"));
+    // Nothing is keyed while a paper log is typed in.
+    s.CwByPc = 0;
+    setup.setChecked(QStringLiteral("ChkCwRpt"), false);
+    s.CwRepeat = 0;
+    on.deskShow("LblOffLine", true);
+}
+
+bool logMenu(SetupForm& setup) {
+    if (noContestChosen(setup)) {
+        setup.notify(QLatin1String(start_text::kFillContestType));
+        return false;
+    }
+    return true;
+}
+
+} // namespace korvel

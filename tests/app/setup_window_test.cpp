@@ -1,0 +1,183 @@
+// The setup screen's window with real key events and clicks: what the operator does reaches
+// the model, what the model decides shows on the widgets, and the screen fits 800x600.
+#include "app/setup_window.h"
+#include "desk/desk_form.h"
+#include "desk/message_keys.h"
+#include "platform/clock.h"
+#include "setup/screen_scale.h"
+#include "store/reference_data.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace korvel;
+
+namespace {
+
+QString referenceDatabase() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString p = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
+        EXPECT_TRUE(store::buildReferenceDatabase(p).error.isEmpty());
+        return p;
+    }();
+    return path;
+}
+
+class SetupWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(
+            QFile::copy(referenceDatabase(), dir.filePath(QStringLiteral("DbsKorvel.mdb"))));
+        ASSERT_TRUE(store::openDatabases(dir.path(), dbs).ok());
+        s.AppDir = s.DataDir = dir.path();
+        desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
+    }
+
+    void open(SetupPlatform platform = {}) {
+        form = std::make_unique<SetupForm>(s, dbs, box, desk.get(), platform);
+        window = std::make_unique<SetupWindow>(*form);
+        form->onShow = [this] { window->show(); };
+        ASSERT_EQ(form->load(), std::nullopt);
+        window->sync();
+        window->showStatus(form->resolutionNotice());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <class W> W* find(const char* name) {
+        return window->findChild<W*>(QLatin1String(name));
+    }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
+    QWidget* focused() { return QApplication::focusWidget(); }
+    void type(const QString& text) {
+        for (const QChar ch : text)
+            QTest::keyClick(focused(), ch.toLatin1());
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focused(), k, m);
+    }
+    void click(const char* name) {
+        QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(8, 8));
+    }
+
+    QTemporaryDir dir;
+    SharedState s;
+    store::Databases dbs;
+    forms::ScriptedMessageBox box;
+    FakeClock clock;
+    SilentMessageKeys keys;
+    std::unique_ptr<DeskForm> desk;
+    std::unique_ptr<SetupForm> form;
+    std::unique_ptr<SetupWindow> window;
+};
+
+} // namespace
+
+TEST_F(SetupWindowTest, TheOwnCallTypedAtTheKeyboardIsLookedUp) {
+    open();
+    ASSERT_EQ(focused(), edit("TxtMyCall"));
+    type(QStringLiteral("yo9xx"));
+    EXPECT_EQ(edit("TxtMyCall")->text(), QStringLiteral("YO9XX"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(edit("TxtMyPrfx")->text(), QStringLiteral("YO"));
+    EXPECT_EQ(edit("TxtMyCont")->text(), QStringLiteral("Eu"));
+    EXPECT_EQ(edit("TxtZone")->text(), QStringLiteral("28"));
+    // Tab walks the shown fields in the model's order, not Qt's.
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focused(), edit("TxtMyPrfx"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(focused(), edit("TxtTime"));
+}
+
+TEST_F(SetupWindowTest, TheWizardShowsOneChoiceAtATime) {
+    open();
+    EXPECT_TRUE(find<QGroupBox>("FraLimbaj")->isVisible());
+    EXPECT_FALSE(find<QGroupBox>("FRAContest")->isVisible());
+    click("OpbEnglish");
+    EXPECT_FALSE(find<QGroupBox>("FraLimbaj")->isVisible());
+    EXPECT_TRUE(find<QGroupBox>("FRAContest")->isVisible());
+    click("OpbYODX");
+    EXPECT_FALSE(find<QGroupBox>("FRAContest")->isVisible());
+    EXPECT_TRUE(find<QGroupBox>("FraConcurs")->isVisible());
+    EXPECT_EQ(find<QGroupBox>("FraConcurs")->title(), QStringLiteral("ATTENTION"));
+    EXPECT_EQ(find<QLabel>("LblTipTest")->text(), QStringLiteral("YO-DX-HF"));
+    // The mode notice, one sentence a line.
+    const QString notice = find<QLabel>("LblAnunt")->text();
+    EXPECT_TRUE(notice.startsWith(QStringLiteral("The software allow two operation modes:\n-In")))
+        << notice.toStdString();
+    click("OpbTest");
+    EXPECT_FALSE(find<QGroupBox>("FraConcurs")->isVisible());
+    EXPECT_EQ(s.ContestMode, 0);
+}
+
+TEST_F(SetupWindowTest, OptionsFollowTheModelAndOnlyOneIsSelected) {
+    open();
+    auto* yes = find<QRadioButton>("OpbCwJ");
+    auto* no = find<QRadioButton>("OpbCwN");
+    EXPECT_TRUE(no->isChecked());
+    EXPECT_FALSE(find<QGroupBox>("FramTxtCw")->isVisible());
+    click("OpbCwJ");
+    EXPECT_TRUE(yes->isChecked());
+    EXPECT_FALSE(no->isChecked());
+    EXPECT_TRUE(find<QGroupBox>("FramTxtCw")->isVisible());
+    EXPECT_TRUE(find<QCheckBox>("ChkCwRpt")->isVisible());
+    // A second click on the selected option leaves it selected.
+    click("OpbCwJ");
+    EXPECT_TRUE(yes->isChecked());
+    EXPECT_EQ(s.CwByPc, 100);
+    // The message fields keep their blanks.
+    QTest::mouseClick(edit("TxtF1"), Qt::LeftButton);
+    ASSERT_EQ(focused(), edit("TxtF1"));
+    type(QStringLiteral("cq test"));
+    EXPECT_EQ(edit("TxtF1")->text(), QStringLiteral("CQ TEST"));
+}
+
+TEST_F(SetupWindowTest, AnUnlistedScreenSizeIsSaidInTheStatusLine) {
+    SetupPlatform platform;
+    platform.screenWidthPx = 1366;
+    platform.screenHeightPx = 768;
+    open(platform);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QLatin1String(kResolutionNotice));
+    for (const auto& m : box.shown())
+        EXPECT_NE(m.prompt, QLatin1String(kResolutionNotice));
+}
+
+TEST_F(SetupWindowTest, EveryStateFitsAnEightHundredBySixHundredScreen) {
+    SetupPlatform platform;
+    platform.screenWidthPx = 800;
+    platform.screenHeightPx = 600;
+    open(platform);
+    auto fits = [&](const char* state) {
+        window->sync();
+        const QSize need = window->minimumSizeHint();
+        EXPECT_LE(need.width(), 800) << state;
+        EXPECT_LE(need.height(), 580) << state;
+    };
+    fits("language");
+    click("OpbCwJ");
+    click("OpbEnglish");
+    fits("contest list with the CW messages");
+    click("OpbLogGen");
+    click("ChkNrConst");
+    form->click(QStringLiteral("mnuInpLog"));
+    fits("Log General off-line with the CW messages");
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
