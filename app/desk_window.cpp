@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -289,6 +290,19 @@ void DeskWindow::build() {
     auto* cwLayout = new QHBoxLayout(cw);
     cwLayout->addWidget(new QLabel(QStringLiteral("WPM"), cw));
     cwLayout->addWidget(label("LblWPM", cw));
+    cwLayout->addWidget(label("LblVitezaUp", cw));
+    cwLayout->addWidget(label("LblVitezaDown", cw));
+    // The weighting of the dots and dashes.
+    for (const char* name : {"OpB50", "OpB62", "Opb75"}) {
+        auto* option = new QRadioButton(cw);
+        option->setObjectName(QLatin1String(name));
+        option->setFocusPolicy(Qt::NoFocus);
+        option->setAutoExclusive(false); // the model decides which one is chosen
+        const QString control = QLatin1String(name);
+        connect(option, &QRadioButton::clicked, this, [this, control] { forwardClick(control); });
+        binder_.bind(control, option);
+        cwLayout->addWidget(option);
+    }
     cwLayout->addWidget(field("TxtCwCurent"), 3);
     cwLayout->addWidget(new QLabel(QStringLiteral("Pause"), cw));
     cwLayout->addWidget(field("txtPauseCW", 40));

@@ -23,7 +23,12 @@ void showFull(QWidget& window) {
 Program::Program(Session& session, ProgramOptions options)
     : session_(session), options_(options),
       box_(options.messages ? *options.messages : static_cast<forms::MessageBox&>(dialogs_)),
+      keys_(session.state, box_, ports_, keyer_, audio_),
       desk_(session.state, session.dbs, box_, clock_, keys_), help_(session.state.DataDir) {
+    // What the keyer reports between keys (characters keyed, a message ended) shows at once.
+    keys_.onChanged = [this] {
+        if (deskWindow_) deskWindow_->sync();
+    };
     desk_.onExit = [] { QApplication::quit(); };
     desk_.onReturnToSetup = [this] {
         // The desk's handler is still running: the switch waits for the event loop.
@@ -34,7 +39,9 @@ Program::Program(Session& session, ProgramOptions options)
     };
 }
 
-Program::~Program() = default;
+Program::~Program() {
+    keys_.shutdown(); // nothing may reach the desk once it is going
+}
 
 std::optional<int> Program::openSetup() {
     SetupPlatform platform;

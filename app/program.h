@@ -9,7 +9,11 @@
 #include "app/session.h"
 #include "desk/desk_form.h"
 #include "desk/message_keys.h"
+#include "keying/desk_keying.h"
+#include "keying/keyer.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/control_line.h"
 #include "setup/setup_form.h"
 
 #include <memory>
@@ -50,7 +54,12 @@ private:
     QtMessageBox dialogs_;
     forms::MessageBox& box_;
     SystemClock clock_;
-    SilentMessageKeys keys_;
+    // The keying: serial control lines, sound, the keyer thread, and the message keys that
+    // drive them from the desk.
+    platform::LinuxSerialPorts ports_;
+    platform::QtAudioOutput audio_;
+    keying::ThreadedKeyer keyer_;
+    keying::DeskKeying keys_;
     DeskForm desk_;
     HelpWindow help_;
     std::unique_ptr<SetupForm> setup_;

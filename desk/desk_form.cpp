@@ -1,5 +1,7 @@
 #include "desk/desk_form.h"
 
+#include <algorithm>
+
 #include "scoring/contest_rules.h"
 #include "scoring/serial.h"
 #include "setup/contest_catalogue.h"
@@ -343,7 +345,8 @@ void DeskForm::recountTallies() {
 }
 
 void DeskForm::showTallies() {
-    const int current = bandIndex(s_.Band);
+    // Before a band is chosen, 10 m stands in front.
+    const int current = std::max(0, bandIndex(s_.Band));
     int slot = 1;
     for (int i = 0; i < 6; ++i) {
         const BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
@@ -354,7 +357,6 @@ void DeskForm::showTallies() {
             if (slot > 5) continue;
             suffix = QString::number(slot++);
         }
-        if (current < 0 && i == 0) suffix = QString(); // no band yet: show 10 m in front
         ctl(QStringLiteral("LblBand") + suffix).text = bandName(i);
         ctl(QStringLiteral("LblQSO") + suffix).text = QString::number(t.qsos);
         ctl(QStringLiteral("LblPkt") + suffix).text = QString::number(t.points);
@@ -420,6 +422,7 @@ void DeskForm::clearDesk() {
     show("Frame2", true);
     show("FrmMyData", true);
     c("TxtRSTR2").back = colour::kPalette14;
+    beam_ = -1;
 }
 
 void DeskForm::abort() {

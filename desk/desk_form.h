@@ -84,7 +84,7 @@ public:
         ctl(QStringLiteral("LblWPM")).text = QString::number(wpm);
     }
     const QString& lastLoggedText() const { return lastLoggedText_; }
-    int beamHeading() const { return beam_; }
+    int beamHeading() const { return beam_; } // -1 while there is none
     std::optional<std::int64_t> correcting() const { return reloadId_; }
 
     // Operations the message keys use.
@@ -211,7 +211,7 @@ private:
     QString workedLocator_;
     QString nowDate_, nowTime_;
     bool workedPortable_ = false, workedFixed_ = false, ownFixed_ = false;
-    int beam_ = 0;
+    int beam_ = -1; // no heading before a call is analysed
 
     // One level of undo after Abort.
     struct Snapshot {
