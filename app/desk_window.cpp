@@ -2,7 +2,7 @@
 
 #include "app/compass_widget.h"
 #include "app/dx_cluster_panel.h"
-#include "app/key_translate.h"
+#include "app/form_events.h"
 #include "desk/dx_cluster_addresses.h"
 
 #include <QCloseEvent>
@@ -419,32 +419,8 @@ void DeskWindow::sync() {
 bool DeskWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QLineEdit*>(watched);
     if (!w) return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // Keys the desk uses itself must not trigger a shortcut first.
-        auto* k = static_cast<QKeyEvent*>(event);
-        if (!k->modifiers().testFlag(Qt::AltModifier) || k->key() >= Qt::Key_F1) event->accept();
-        return false;
-    }
-    case QEvent::KeyPress: {
-        const auto key = translateKey(*static_cast<QKeyEvent*>(event));
-        if (key) {
-            model_.pressKey(*key);
-            sync();
-        }
-        return true;
-    }
-    case QEvent::MouseButtonPress:
-        model_.click(w->objectName());
-        sync();
-        return true;
-    case QEvent::MouseButtonDblClick:
-        model_.dblClick(w->objectName());
-        sync();
-        return true;
-    case QEvent::InputMethod: return true;
-    default: return false;
-    }
+    return forwardFieldEvent(w->objectName(), *event, model_, [this] { sync(); },
+                             {.altKeysToForm = true, .doubleClicks = true});
 }
 
 void DeskWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,6 @@
 #include "app/setup_window.h"
 
-#include "app/key_translate.h"
+#include "app/form_events.h"
 #include "platform/help_file.h"
 #include "setup/contest_catalogue.h"
 
@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -307,29 +306,8 @@ void SetupWindow::forward(const QString& control) {
 bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QLineEdit*>(watched);
     if (!w) return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // Keys the fields take must not trigger a shortcut first; Alt+letter still reaches
-        // the menus and the options.
-        auto* k = static_cast<QKeyEvent*>(event);
-        if (!k->modifiers().testFlag(Qt::AltModifier)) event->accept();
-        return false;
-    }
-    case QEvent::KeyPress: {
-        const auto key = translateKey(*static_cast<QKeyEvent*>(event));
-        if (key && !key->alt) {
-            model_.pressKey(*key);
-            sync();
-        }
-        return true;
-    }
-    case QEvent::MouseButtonPress:
-        model_.click(w->objectName());
-        sync();
-        return true;
-    case QEvent::InputMethod: return true;
-    default: return false;
-    }
+    return forwardFieldEvent(w->objectName(), *event, model_, [this] { sync(); },
+                             {.altKeysToForm = false, .doubleClicks = false});
 }
 
 void SetupWindow::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 #include "setup/shared_state.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
+#include "tests/support/desk_station.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,17 +74,9 @@ struct Station {
             return false;
         }
         state.ContestCode = 201;
-        state.MyCall = QStringLiteral("YO9XX");
-        state.MyPrfx = QStringLiteral("YO");
-        state.MyCont = QStringLiteral("Eu");
-        state.MyZone = QStringLiteral("28");
-        state.MyCQZone = QStringLiteral("20");
-        state.MyQRA = QStringLiteral("KN34BW");
+        testing::setStation(state);
         desk = std::make_unique<DeskForm>(state, dbs, box, clock, keys);
-        desk->handOver();
-        desk->open();
-        desk->click(QStringLiteral("Cmd20"));
-        desk->click(QStringLiteral("CmdCW"));
+        testing::openDesk(*desk, 20, "CW");
         return true;
     }
     QString& text(const char* control) { return desk->ctl(QLatin1String(control)).text; }
@@ -268,10 +261,7 @@ void BM_OpenDesk(benchmark::State& state, Timings& timings) {
         std::unique_ptr<DeskForm> desk;
         timings.time([&] {
             desk = std::make_unique<DeskForm>(st.state, st.dbs, st.box, st.clock, st.keys);
-            desk->handOver();
-            desk->open();
-            desk->click(QStringLiteral("Cmd20"));
-            desk->click(QStringLiteral("CmdCW"));
+            testing::openDesk(*desk, 20, "CW");
         });
         if (st.state.BandTallies[2].qsos == 0) state.SkipWithError("no QSO counted on 20 m");
     }

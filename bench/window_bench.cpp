@@ -4,6 +4,7 @@
 #include "bench/bench_log.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
+#include "tests/support/desk_station.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,10 +33,7 @@ void BM_ShowDesk(benchmark::State& state) {
     Data& d = *g_data;
     for (auto _ : state) {
         auto desk = std::make_unique<DeskForm>(d.state, d.dbs, d.box, d.clock, d.keys);
-        desk->handOver();
-        desk->open();
-        desk->click(QStringLiteral("Cmd20"));
-        desk->click(QStringLiteral("CmdCW"));
+        testing::openDesk(*desk, 20, "CW");
         auto window = std::make_unique<DeskWindow>(*desk, d.state);
         window->resize(1024, 768);
         window->show();
@@ -67,12 +65,7 @@ int main(int argc, char** argv) {
     }
     SharedState& s = data->state;
     s.ContestCode = 201;
-    s.MyCall = QStringLiteral("YO9XX");
-    s.MyPrfx = QStringLiteral("YO");
-    s.MyCont = QStringLiteral("Eu");
-    s.MyZone = QStringLiteral("28");
-    s.MyCQZone = QStringLiteral("20");
-    s.MyQRA = QStringLiteral("KN34BW");
+    testing::setStation(s);
     g_data = data.get();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,13 +2,11 @@
 // the model decides shows on the widgets.
 #include "app/desk_window.h"
 #include "setup/screen_scale.h"
-#include "store/reference_data.h"
+#include "tests/support/desk_fixture.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,37 +14,23 @@
 #include <memory>
 
 using namespace korvel;
+using korvel::testing::DeskFixture;
+using korvel::testing::openDesk;
+using korvel::testing::setStation;
 
 namespace {
 
-QString referenceDatabase() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString p = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
-        EXPECT_TRUE(store::buildReferenceDatabase(p).error.isEmpty());
-        return p;
-    }();
-    return path;
-}
-
-class DeskWindowTest : public ::testing::Test {
+class DeskWindowTest : public DeskFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            QFile::copy(referenceDatabase(), dir.filePath(QStringLiteral("DbsKorvel.mdb"))));
-        ASSERT_TRUE(store::openDatabases(dir.path(), dbs).ok());
+        DeskFixture::SetUp();
+        if (HasFatalFailure()) return;
         s.ContestCode = 201;
-        s.MyCall = QStringLiteral("YO9XX");
-        s.MyPrfx = QStringLiteral("YO");
-        s.MyCont = QStringLiteral("Eu");
-        s.MyZone = QStringLiteral("28");
-        s.MyCQZone = QStringLiteral("20");
-        s.MyQRA = QStringLiteral("KN34BW");
+        setStation(s);
         s.AppDir = dir.path();
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
         desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
-        desk->handOver();
-        desk->open();
+        openDesk(*desk);
         window = std::make_unique<DeskWindow>(*desk, s);
         window->resize(1024, 768);
         window->show();
@@ -66,11 +50,6 @@ protected:
         QTest::keyClick(focused(), k, m);
     }
 
-    QTemporaryDir dir;
-    SharedState s;
-    store::Databases dbs;
-    forms::ScriptedMessageBox box;
-    FakeClock clock;
     SilentMessageKeys keys;
     std::unique_ptr<DeskForm> desk;
     std::unique_ptr<DeskWindow> window;

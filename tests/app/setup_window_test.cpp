@@ -5,17 +5,15 @@
 #include "desk/message_keys.h"
 #include "platform/clock.h"
 #include "setup/screen_scale.h"
-#include "store/reference_data.h"
+#include "tests/support/desk_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,25 +21,15 @@
 #include <memory>
 
 using namespace korvel;
+using korvel::testing::DeskFixture;
 
 namespace {
 
-QString referenceDatabase() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString p = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
-        EXPECT_TRUE(store::buildReferenceDatabase(p).error.isEmpty());
-        return p;
-    }();
-    return path;
-}
-
-class SetupWindowTest : public ::testing::Test {
+class SetupWindowTest : public DeskFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            QFile::copy(referenceDatabase(), dir.filePath(QStringLiteral("DbsKorvel.mdb"))));
-        ASSERT_TRUE(store::openDatabases(dir.path(), dbs).ok());
+        DeskFixture::SetUp();
+        if (HasFatalFailure()) return;
         s.AppDir = s.DataDir = dir.path();
         desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
     }
@@ -72,11 +60,6 @@ protected:
         QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(8, 8));
     }
 
-    QTemporaryDir dir;
-    SharedState s;
-    store::Databases dbs;
-    forms::ScriptedMessageBox box;
-    FakeClock clock;
     SilentMessageKeys keys;
     std::unique_ptr<DeskForm> desk;
     std::unique_ptr<SetupForm> form;

@@ -1,49 +1,29 @@
 // The desk's keyboard flow on the model itself: the edge cases of entering, correcting and
 // storing a QSO that a golden contest does not show.
 #include "desk/desk_form.h"
-#include "forms/script_runner.h"
-#include "store/reference_data.h"
+#include "tests/support/desk_fixture.h"
 
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace korvel;
+using korvel::testing::DeskFixture;
+using korvel::testing::openDesk;
+using korvel::testing::setStation;
 namespace colour = forms::colour;
 
 namespace {
 
-// The reference database is built once and copied for every test.
-QString sharedReferenceDatabase() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString p = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
-        const store::BuildReport r = store::buildReferenceDatabase(p);
-        EXPECT_TRUE(r.error.isEmpty()) << r.error.toStdString();
-        return p;
-    }();
-    return path;
-}
-
-class Desk : public ::testing::Test {
+class Desk : public DeskFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            QFile::copy(sharedReferenceDatabase(), dir.filePath(QStringLiteral("DbsKorvel.mdb"))));
-        const store::OpenReport r = store::openDatabases(dir.path(), dbs);
-        ASSERT_TRUE(r.ok());
-        s.MyCall = QStringLiteral("YO9XX");
-        s.MyPrfx = QStringLiteral("YO");
-        s.MyCont = QStringLiteral("Eu");
-        s.MyZone = QStringLiteral("28");
-        s.MyCQZone = QStringLiteral("20");
-        s.MyQRA = QStringLiteral("KN34BW");
+        DeskFixture::SetUp();
+        if (HasFatalFailure()) return;
+        setStation(s);
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
     }
 
@@ -51,26 +31,12 @@ protected:
     DeskForm& open(int contest, int band = 20, const char* mode = "CW") {
         s.ContestCode = contest;
         desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
-        desk->handOver();
-        desk->open();
-        desk->click(QStringLiteral("Cmd%1").arg(band));
-        desk->click(QLatin1String(mode) == QLatin1String("CW") ? QStringLiteral("CmdCW")
-                                                               : QStringLiteral("CmdSSB"));
+        openDesk(*desk, band, mode);
         return *desk;
     }
 
     // Runs script lines against the desk; fails the test on a script error.
-    QString run(const QString& script) {
-        QString output;
-        QTextStream out(&output);
-        forms::ScriptRunner runner([this]() -> forms::FormModel* { return desk.get(); }, box, out);
-        QString text = script;
-        QTextStream in(&text);
-        QString error;
-        EXPECT_TRUE(runner.run(in, error)) << error.toStdString();
-        out.flush();
-        return output;
-    }
+    QString run(const QString& script) { return runScript(*desk, script); }
 
     QString field(const char* name) const { return desk->ctl(QLatin1String(name)).text; }
     const forms::Control& control(const char* name) const { return desk->ctl(QLatin1String(name)); }
@@ -80,18 +46,7 @@ protected:
             out << r.callsign;
         return out;
     }
-    QStringList prompts() const {
-        QStringList out;
-        for (const auto& m : box.shown())
-            out << m.prompt;
-        return out;
-    }
 
-    QTemporaryDir dir;
-    SharedState s;
-    store::Databases dbs;
-    forms::ScriptedMessageBox box;
-    FakeClock clock;
     SilentMessageKeys keys;
     std::unique_ptr<DeskForm> desk;
 };

@@ -1,17 +1,14 @@
 // The message keys on the desk model: a fake keyer on a clock the test moves, a
 // recording serial port on the same clock and a fake sound output.
 #include "desk/desk_form.h"
-#include "forms/script_runner.h"
 #include "keying/desk_keying.h"
-#include "store/reference_data.h"
 #include "tests/keying/keying_test_util.h"
+#include "tests/support/desk_fixture.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -22,34 +19,20 @@ using namespace korvel;
 using namespace korvel::keying;
 using korvel::keying::test::keyDurations;
 using korvel::keying::test::lastChange;
+using korvel::testing::DeskFixture;
+using korvel::testing::openDesk;
+using korvel::testing::setStation;
 using platform::Line;
 namespace colour = forms::colour;
 
 namespace {
 
-QString referenceDatabase() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString p = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
-        const store::BuildReport r = store::buildReferenceDatabase(p);
-        EXPECT_TRUE(r.error.isEmpty()) << r.error.toStdString();
-        return p;
-    }();
-    return path;
-}
-
-class Keying : public ::testing::Test {
+class Keying : public DeskFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            QFile::copy(referenceDatabase(), dir.filePath(QStringLiteral("DbsKorvel.mdb"))));
-        ASSERT_TRUE(store::openDatabases(dir.path(), dbs).ok());
-        s.MyCall = QStringLiteral("YO9XX");
-        s.MyPrfx = QStringLiteral("YO");
-        s.MyCont = QStringLiteral("Eu");
-        s.MyZone = QStringLiteral("28");
-        s.MyCQZone = QStringLiteral("20");
-        s.MyQRA = QStringLiteral("KN34BW");
+        DeskFixture::SetUp();
+        if (HasFatalFailure()) return;
+        setStation(s);
         s.DataDir = dir.path();
         s.ComPort = 1;
         s.CwByPc = 100;
@@ -62,23 +45,11 @@ protected:
     DeskForm& open(const char* mode = "CW") {
         s.ContestCode = 201;
         desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
-        desk->handOver();
-        desk->open();
-        desk->click(QStringLiteral("Cmd20"));
-        desk->click(QLatin1String(mode) == QLatin1String("CW") ? QStringLiteral("CmdCW")
-                                                               : QStringLiteral("CmdSSB"));
+        openDesk(*desk, 20, mode);
         return *desk;
     }
 
-    void run(const QString& script) {
-        QString output;
-        QTextStream out(&output);
-        forms::ScriptRunner runner([this]() -> forms::FormModel* { return desk.get(); }, box, out);
-        QString text = script;
-        QTextStream in(&text);
-        QString error;
-        EXPECT_TRUE(runner.run(in, error)) << error.toStdString();
-    }
+    void run(const QString& script) { runScript(*desk, script); }
 
     // A complete entry for `call`, cursor in the received exchange.
     void enter(const char* call) {
@@ -94,23 +65,12 @@ protected:
     QString field(const char* name) const { return desk->ctl(QLatin1String(name)).text; }
     forms::Rgb back(const char* name) const { return desk->ctl(QLatin1String(name)).back; }
     std::size_t logged() { return dbs.log.all().size(); }
-    QStringList prompts() const {
-        QStringList out;
-        for (const auto& m : box.shown())
-            out << m.prompt;
-        return out;
-    }
     void wave(int n) {
         QDir(dir.path()).mkpath(QStringLiteral("WAVDx"));
         QFile f(dir.filePath(QStringLiteral("WAVDx/F%1.wav").arg(n)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
 
-    QTemporaryDir dir;
-    SharedState s;
-    store::Databases dbs;
-    forms::ScriptedMessageBox box;
-    FakeClock clock;
     FakeKeyer keyer;
     platform::RecordingPorts ports{[this] { return keyer.nowMs(); }};
     platform::FakeAudioOutput audio;

@@ -3,6 +3,8 @@
 // output must equal NAME.expected (tools/setup-expected.sh writes them; each was checked by
 // hand against the rules of the setup screen). One session also leaves its files to be
 // looked at.
+#include "tests/support/replay_script.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,71 +14,21 @@
 
 namespace {
 
+using namespace korvel::testing;
+
 const QDir& scriptDir() {
     static const QDir dir(QStringLiteral(KORVEL_SETUP_SCRIPTS));
     return dir;
 }
 
-struct ReplayRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-ReplayRun replay(const QString& dataDir, const QString& script) {
-    QProcess p;
-    p.start(QStringLiteral(KORVEL_BINARY),
-            {QStringLiteral("replay"), QStringLiteral("--dir"), dataDir, script});
-    EXPECT_TRUE(p.waitForFinished(120000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-std::vector<QString> scripts() {
-    std::vector<QString> names;
-    for (QString n : scriptDir().entryList({QStringLiteral("*.script")}, QDir::Files, QDir::Name)) {
-        n.chop(7);
-        names.push_back(n);
-    }
-    return names;
-}
-
 class SetupScript : public ::testing::TestWithParam<QString> {};
 
 TEST_P(SetupScript, ReplayMatchesExpected) {
-    QFile expected(scriptDir().filePath(GetParam() + QStringLiteral(".expected")));
-    ASSERT_TRUE(expected.open(QIODevice::ReadOnly))
-        << "missing " << expected.fileName().toStdString();
-    QTemporaryDir data;
-    const ReplayRun r =
-        replay(data.path(), scriptDir().filePath(GetParam() + QStringLiteral(".script")));
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    // The data folder differs from run to run: the expected output names it $DATA.
-    QString got = r.out;
-    got.replace(data.path(), QStringLiteral("$DATA"));
-    const QString want = QString::fromUtf8(expected.readAll());
-    if (got != want) {
-        const QStringList g = got.split(QLatin1Char('\n')), w = want.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < std::max(g.size(), w.size()); ++i) {
-            const QString gl = i < g.size() ? g[i] : QStringLiteral("<none>");
-            const QString wl = i < w.size() ? w[i] : QStringLiteral("<none>");
-            if (gl != wl) {
-                ADD_FAILURE() << "line " << i + 1 << "\n  expected: " << wl.toStdString()
-                              << "\n  got:      " << gl.toStdString();
-                break;
-            }
-        }
-    }
+    expectReplayMatches(scriptDir(), GetParam(), {.dataAsPlaceholder = true});
 }
 
-std::string testName(const ::testing::TestParamInfo<QString>& info) {
-    std::string s = info.param.toStdString();
-    for (char& ch : s)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return s;
-}
-
-INSTANTIATE_TEST_SUITE_P(Sessions, SetupScript, ::testing::ValuesIn(scripts()), testName);
+INSTANTIATE_TEST_SUITE_P(Sessions, SetupScript, ::testing::ValuesIn(scriptNames(scriptDir())),
+                         scriptTestName);
 
 int lines(const QString& path) {
     QFile f(path);
@@ -90,6 +42,7 @@ TEST(SetupSession, WholeCqWwSessionLeavesBothFilesAndTheLog) {
     QTemporaryDir data;
     const ReplayRun r =
         replay(data.path(), scriptDir().filePath(QStringLiteral("e2e_cqww.script")));
+    EXPECT_TRUE(r.finished);
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(lines(data.filePath(QStringLiteral("KorvelInit.dat"))), 19);
     EXPECT_EQ(lines(data.filePath(QStringLiteral("KorvelTextCw.dat"))), 12);
