@@ -324,27 +324,23 @@ void DeskForm::rejectQso() {
     focusCall();
 }
 
-void DeskForm::lookupCounty() {
+// The learned county (YO-DX-HF) or DOK (DARC-WAG) of the analysed call into
+// LearnedExchange; a call not found asks for the typed exchange to be learned.
+void DeskForm::lookupLearned(store::LearnedTable table, bool& learnMark) {
     s_.LearnedExchange.clear();
     const QString key = s_.LookupCall.trimmed().toUpper();
     if (key.isEmpty()) return;
-    if (const auto row = dbs_.ref.learned(LearnedTable::CallJud, key)) {
-        s_.LearnedExchange = scoring::normaliseCounty(row->value);
+    if (const auto row = dbs_.ref.learned(table, key)) {
+        s_.LearnedExchange = table == LearnedTable::CallJud ? scoring::normaliseCounty(row->value)
+                                                            : row->value;
     } else {
-        learnCounty_ = true;
+        learnMark = true;
     }
 }
 
-void DeskForm::lookupDok() {
-    s_.LearnedExchange.clear();
-    const QString key = s_.LookupCall.trimmed().toUpper();
-    if (key.isEmpty()) return;
-    if (const auto row = dbs_.ref.learned(LearnedTable::CallDOK, key)) {
-        s_.LearnedExchange = row->value;
-    } else {
-        learnDok_ = true;
-    }
-}
+void DeskForm::lookupCounty() { lookupLearned(LearnedTable::CallJud, learnCounty_); }
+
+void DeskForm::lookupDok() { lookupLearned(LearnedTable::CallDOK, learnDok_); }
 
 // IARU-HF: the society of an HQ station by its country, else from earlier QSOs.
 void DeskForm::lookupSociety() {

@@ -158,6 +158,7 @@ private:
     // Analysis.
     void findCountry(const QString& key, const QString& analysed);
     void rejectQso();
+    void lookupLearned(store::LearnedTable table, bool& learnMark);
     void lookupCounty();
     void lookupDok();
     void lookupSociety();
