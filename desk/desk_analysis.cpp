@@ -331,16 +331,20 @@ void DeskForm::lookupLearned(store::LearnedTable table, bool& learnMark) {
     const QString key = s_.LookupCall.trimmed().toUpper();
     if (key.isEmpty()) return;
     if (const auto row = dbs_.ref.learned(table, key)) {
-        s_.LearnedExchange = table == LearnedTable::CallJud ? scoring::normaliseCounty(row->value)
-                                                            : row->value;
+        s_.LearnedExchange =
+            table == LearnedTable::CallJud ? scoring::normaliseCounty(row->value) : row->value;
     } else {
         learnMark = true;
     }
 }
 
-void DeskForm::lookupCounty() { lookupLearned(LearnedTable::CallJud, learnCounty_); }
+void DeskForm::lookupCounty() {
+    lookupLearned(LearnedTable::CallJud, learnCounty_);
+}
 
-void DeskForm::lookupDok() { lookupLearned(LearnedTable::CallDOK, learnDok_); }
+void DeskForm::lookupDok() {
+    lookupLearned(LearnedTable::CallDOK, learnDok_);
+}
 
 // IARU-HF: the society of an HQ station by its country, else from earlier QSOs.
 void DeskForm::lookupSociety() {

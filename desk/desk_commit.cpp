@@ -64,7 +64,8 @@ void DeskForm::commitQso() {
         text("TxtUTC") = nowTime_;
     }
     // 7-9.
-    storeQso();
+    // A QSO the log did not take stays on the desk, to be stored again.
+    if (!storeQso()) return;
     // 10. Clear the desk for the next QSO.
     const bool wasCorrection = reloadId_.has_value();
     const QString worked = s_.LookupCtyPfx;
@@ -87,7 +88,7 @@ void DeskForm::commitQso() {
     dupeState_ = 0;
 }
 
-void DeskForm::storeQso() {
+bool DeskForm::storeQso() {
     const int code = s_.ContestCode;
     const QString rcvdExchange = text("TxtRSTR2").trimmed();
     store::QsoRow row;
@@ -133,19 +134,20 @@ void DeskForm::storeQso() {
         forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
                            QStringLiteral("QSO NOT STORED: %1").arg(dbs_.log.lastError()),
                            QString());
-        return;
+        return false;
     }
-    if (reloadId_) return; // the tallies are counted again after a correction
+    if (reloadId_) return true; // the tallies are counted again after a correction
 
     // Running tallies of the current band.
     const int i = bandIndex(s_.Band);
-    if (i < 0) return;
+    if (i < 0) return true;
     BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
     t.qsos += 1;
     t.points += s_.QsoPoints.trimmed().toLongLong();
     if (!s_.MultValue.trimmed().isEmpty()) t.mults += 1;
     if (scoring::countsSecondMultiplier(code) && !s_.Mult1Value.trimmed().isEmpty()) t.mults += 1;
     showTallies();
+    return true;
 }
 
 void DeskForm::nextSerial() {

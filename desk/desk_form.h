@@ -178,7 +178,7 @@ private:
     QString bandMarkKey() const;
 
     // Storing.
-    void storeQso();
+    bool storeQso(); // false when the log did not take the QSO
     void nextSerial();
     void serialStart();
     void reloadLastQso();

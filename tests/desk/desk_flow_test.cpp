@@ -298,3 +298,20 @@ TEST_F(Desk, NoModeNoBandNoLogging) {
     EXPECT_FALSE(control("LblAnunt").visible);
     EXPECT_TRUE(control("txtIndic").enabled);
 }
+
+TEST_F(Desk, AQsoTheLogDoesNotTakeStaysOnTheDesk) {
+    open(201);
+    run(QStringLiteral("type dl1abc\nkey Space\n"));
+    dbs.log.close(); // the log cannot be written (disk gone, file locked...)
+    run(QStringLiteral("key Enter\n"));
+    ASSERT_FALSE(prompts().isEmpty());
+    EXPECT_TRUE(prompts().back().startsWith(QStringLiteral("QSO NOT STORED")));
+    EXPECT_EQ(field("txtIndic"), QStringLiteral("DL1ABC"));
+    EXPECT_EQ(field("TxtRSTR2"), QStringLiteral("14"));
+    EXPECT_EQ(s.BandTallies[2].qsos, 0);
+    // Once the log is back, the same QSO is stored from the desk.
+    ASSERT_EQ(dbs.log.open(dir.filePath(QStringLiteral("LogKorvel"))), QString());
+    run(QStringLiteral("click TxtRSTR2\nkey Enter\n"));
+    EXPECT_EQ(calls(), QStringList{QStringLiteral("DL1ABC")});
+    EXPECT_EQ(s.BandTallies[2].qsos, 1);
+}
