@@ -14,8 +14,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Test names and failure messages show a script's name as text (gtest finds this by the
+// argument's namespace, which is Qt's).
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
+QT_END_NAMESPACE
 
 namespace korvel::testing {
 
