@@ -1,5 +1,9 @@
 #include "bench/bench_log.h"
 
+#include <QDir>
+
+#include <QCoreApplication>
+
 #include "store/connection.h"
 #include "store/log_store.h"
 
@@ -89,6 +93,16 @@ bool buildLog(Random& rng, const QString& path, BenchLog& out) {
     for (int i = 0; i < kLogSize; ++i)
         out.rows.push_back(randomQso(rng, out.calls, i));
     return bulkFill(path, out.rows);
+}
+
+std::optional<QString> benchFolderTemplate(const char* program) {
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 2) {
+        std::fprintf(stderr, "usage: %s [benchmark options] [folder]\n", program);
+        return std::nullopt;
+    }
+    if (args.size() < 2) return QString();
+    return QDir(args[1]).filePath(QStringLiteral("korvel-bench-XXXXXX"));
 }
 
 } // namespace korvel::bench

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 #include <random>
 #include <unordered_set>
 #include <vector>
@@ -63,5 +64,10 @@ struct BenchLog {
 // Draws kDistinctCalls calls and kLogSize QSOs among them and writes them to the log file
 // at `path`. Returns false (with the error printed) when the file cannot be written.
 bool buildLog(Random& rng, const QString& path, BenchLog& out);
+
+// The folder template for a benchmark's databases, from the arguments left after the
+// benchmark options (needs the QCoreApplication): empty for the system's temporary folder,
+// else a template inside the folder given; nullopt, with the usage printed, for more.
+std::optional<QString> benchFolderTemplate(const char* program);
 
 } // namespace korvel::bench

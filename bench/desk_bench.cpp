@@ -314,17 +314,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     // What is left after the benchmark options: at most the folder to work in.
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 2) {
-        std::fprintf(stderr, "usage: desk_bench [benchmark options] [folder]\n");
-        return 2;
-    }
-    std::unique_ptr<Bench> bench;
-    if (args.size() == 2)
-        bench =
-            std::make_unique<Bench>(QDir(args[1]).filePath(QStringLiteral("korvel-bench-XXXXXX")));
-    else
-        bench = std::make_unique<Bench>();
+    const auto folder = bench::benchFolderTemplate("desk_bench");
+    if (!folder) return 2;
+    auto bench = folder->isEmpty() ? std::make_unique<Bench>() : std::make_unique<Bench>(*folder);
     if (!build(*bench)) {
         std::fprintf(stderr, "could not build the benchmark databases\n");
         return 1;
