@@ -1,8 +1,8 @@
 #include "app/session.h"
 
 #include "platform/files.h"
-#include "setup/paths.h"
-#include "setup/settings_file.h"
+#include "core/paths.h"
+#include "core/settings_file.h"
 
 #include <QDir>
 

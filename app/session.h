@@ -3,7 +3,7 @@
 // derives the folders, reads the settings files and opens (creating when missing) the
 // databases; nothing here needs a display.
 
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 #include "store/reference_data.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "app/form_events.h"
 #include "platform/help_file.h"
-#include "setup/contest_catalogue.h"
+#include "core/contest_catalogue.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -15,7 +15,7 @@
 #include "desk/message_keys.h"
 #include "forms/message_box.h"
 #include "platform/clock.h"
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
 #include "tests/support/desk_station.h"

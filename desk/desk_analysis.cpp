@@ -6,7 +6,7 @@
 #include "scoring/contest_rules.h"
 #include "scoring/exchange_tables.h"
 #include "scoring/points.h"
-#include "setup/paths.h"
+#include "core/paths.h"
 
 namespace korvel {
 

@@ -5,7 +5,7 @@
 #include "scoring/call_analysis.h"
 #include "scoring/contest_rules.h"
 #include "scoring/serial.h"
-#include "setup/paths.h"
+#include "core/paths.h"
 
 namespace korvel {
 

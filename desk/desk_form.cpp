@@ -4,8 +4,8 @@
 
 #include "scoring/contest_rules.h"
 #include "scoring/serial.h"
-#include "setup/contest_catalogue.h"
-#include "setup/paths.h"
+#include "core/contest_catalogue.h"
+#include "core/paths.h"
 
 namespace korvel {
 

@@ -15,7 +15,7 @@
 #include "forms/message_box.h"
 #include "platform/clock.h"
 #include "scoring/geo.h"
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 #include "store/reference_data.h"
 
 #include <QString>

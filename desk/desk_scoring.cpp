@@ -4,7 +4,7 @@
 #include "scoring/call_analysis.h"
 #include "scoring/contest_rules.h"
 #include "scoring/points.h"
-#include "setup/paths.h"
+#include "core/paths.h"
 
 namespace korvel {
 

@@ -1,6 +1,6 @@
 #include "forms/message_box.h"
 
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 
 namespace korvel::forms {
 

@@ -3,7 +3,7 @@
 
 #include "desk/desk_form.h"
 #include "forms/message_box.h"
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QMetaObject>
 

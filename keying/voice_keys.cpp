@@ -4,7 +4,7 @@
 
 #include "desk/desk_form.h"
 #include "platform/files.h"
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QFileInfo>
 

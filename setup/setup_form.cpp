@@ -3,9 +3,9 @@
 #include "desk/desk_form.h"
 #include "platform/files.h"
 #include "platform/help_file.h"
-#include "setup/paths.h"
-#include "setup/screen_scale.h"
-#include "setup/settings_file.h"
+#include "core/paths.h"
+#include "core/screen_scale.h"
+#include "core/settings_file.h"
 #include "setup/start_contest.h"
 
 #include <QFileInfo>

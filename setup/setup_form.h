@@ -10,8 +10,8 @@
 
 #include "forms/form_model.h"
 #include "forms/message_box.h"
-#include "setup/contest_catalogue.h"
-#include "setup/shared_state.h"
+#include "core/contest_catalogue.h"
+#include "core/shared_state.h"
 #include "store/reference_data.h"
 
 #include <QDateTime>

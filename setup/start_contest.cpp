@@ -1,8 +1,8 @@
 #include "setup/start_contest.h"
 
 #include "desk/desk_form.h"
-#include "setup/contest_catalogue.h"
-#include "setup/settings_file.h"
+#include "core/contest_catalogue.h"
+#include "core/settings_file.h"
 #include "setup/setup_form.h"
 
 namespace korvel {

@@ -1,7 +1,7 @@
 // The desk window with real key events: what an operator types reaches the model and what
 // the model decides shows on the widgets.
 #include "app/desk_window.h"
-#include "setup/screen_scale.h"
+#include "core/screen_scale.h"
 #include "tests/support/desk_fixture.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "app/session.h"
 #include "app/setup_window.h"
-#include "setup/settings_file.h"
+#include "core/settings_file.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "app/session.h"
 
-#include "setup/settings_file.h"
+#include "core/settings_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

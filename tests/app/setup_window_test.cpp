@@ -4,7 +4,7 @@
 #include "desk/desk_form.h"
 #include "desk/message_keys.h"
 #include "platform/clock.h"
-#include "setup/screen_scale.h"
+#include "core/screen_scale.h"
 #include "tests/support/desk_fixture.h"
 
 #include <QApplication>

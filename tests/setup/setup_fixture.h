@@ -6,7 +6,7 @@
 #include "desk/message_keys.h"
 #include "forms/message_box.h"
 #include "platform/clock.h"
-#include "setup/settings_file.h"
+#include "core/settings_file.h"
 #include "setup/setup_form.h"
 #include "setup/start_contest.h"
 #include "store/reference_data.h"

@@ -2,8 +2,8 @@
 // analysis, the keyboard flow and the option handlers.
 #include "setup_fixture.h"
 
-#include "setup/contest_catalogue.h"
-#include "setup/screen_scale.h"
+#include "core/contest_catalogue.h"
+#include "core/screen_scale.h"
 
 #include <QDir>
 

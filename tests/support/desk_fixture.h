@@ -8,7 +8,7 @@
 #include "forms/message_box.h"
 #include "forms/script_runner.h"
 #include "platform/clock.h"
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 #include "store/reference_data.h"
 #include "tests/support/desk_station.h"
 

@@ -3,7 +3,7 @@
 // screen hands it over. Plain C++: the benchmarks use it as well.
 
 #include "desk/desk_form.h"
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QLatin1String>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "setup/contest_catalogue.h"
+#include "core/contest_catalogue.h"
 
 #include <QSet>
 

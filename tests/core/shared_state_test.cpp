@@ -1,6 +1,6 @@
 #include "platform/files.h"
-#include "setup/paths.h"
-#include "setup/shared_state.h"
+#include "core/paths.h"
+#include "core/shared_state.h"
 
 #include <QDir>
 #include <QTemporaryDir>

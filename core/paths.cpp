@@ -1,4 +1,4 @@
-#include "setup/paths.h"
+#include "core/paths.h"
 
 namespace korvel {
 

@@ -15,7 +15,7 @@
 // read keep the values they had. Writing goes to a temporary file that replaces the old
 // one only when complete, so a failed write never leaves a half-written file behind.
 
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QString>
 #include <QStringList>

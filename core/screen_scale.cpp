@@ -1,4 +1,4 @@
-#include "setup/screen_scale.h"
+#include "core/screen_scale.h"
 
 namespace korvel {
 

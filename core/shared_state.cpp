@@ -1,4 +1,4 @@
-#include "setup/shared_state.h"
+#include "core/shared_state.h"
 
 #include <variant>
 

@@ -1,4 +1,4 @@
-#include "setup/settings_file.h"
+#include "core/settings_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "setup/settings_file.h"
+#include "core/settings_file.h"
 
 #include "platform/files.h"
-#include "setup/paths.h"
+#include "core/paths.h"
 
 #include <QFile>
 #include <QSaveFile>
