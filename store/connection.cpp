@@ -38,6 +38,21 @@ QString Connection::open(const QString& path) {
     return {};
 }
 
+QString Connection::openDurable(const QString& path, QString (*createSchema)(Connection&)) {
+    if (QString err = open(path); !err.isEmpty()) return err;
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"}) {
+        if (QString err = exec(QLatin1String(pragma)); !err.isEmpty()) {
+            close();
+            return QStringLiteral("%1: %2").arg(path, err);
+        }
+    }
+    if (QString err = createSchema(*this); !err.isEmpty()) {
+        close();
+        return QStringLiteral("%1: %2").arg(path, err);
+    }
+    return {};
+}
+
 void Connection::close() {
     if (name_.isEmpty()) return;
     if (db_.isOpen()) db_.close();

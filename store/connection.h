@@ -21,6 +21,11 @@ public:
     // Opens (creating when missing) the SQLite file at `path` and checks that it really
     // is a database. Returns an empty string or an error naming the file.
     QString open(const QString& path);
+    // Opens `path` as above with a write-ahead journal and full synchronous commits (a
+    // commit returns only once it is on the disk), then creates the missing tables with
+    // `createSchema`. Returns an empty string or an error naming the file; after an error
+    // the connection is closed.
+    QString openDurable(const QString& path, QString (*createSchema)(Connection&));
     void close();
     bool isOpen() const { return db_.isOpen(); }
     QSqlDatabase& db() { return db_; }

@@ -62,6 +62,8 @@ enum Slot {
     kAll,
     kLastOfBand,
     kBandTotals,
+    kJournalMode,
+    kSynchronous,
     kMarkBase // + 8 variants for rows, + 8 for existence
 };
 constexpr int kSlots = kMarkBase + 16;
@@ -85,23 +87,9 @@ LogStore::~LogStore() {
 
 QString LogStore::open(const QString& path) {
     close();
-    if (QString err = conn_.open(path); !err.isEmpty()) return lastError_ = err;
-    // WAL with FULL synchronous: a commit returns only once it is on the disk.
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"}) {
-        QSqlQuery q(conn_.db());
-        if (!q.exec(QLatin1String(pragma))) {
-            lastError_ = QStringLiteral("%1: %2").arg(path, q.lastError().text());
-            close();
-            return lastError_;
-        }
-    }
-    if (QString err = createLogSchema(conn_); !err.isEmpty()) {
-        lastError_ = QStringLiteral("%1: %2").arg(path, err);
-        close();
-        return lastError_;
-    }
-    statements_.assign(kSlots, std::nullopt);
-    return {};
+    lastError_ = conn_.openDurable(path, createLogSchema);
+    if (lastError_.isEmpty()) statements_.assign(kSlots, std::nullopt);
+    return lastError_;
 }
 
 void LogStore::close() {
@@ -115,53 +103,83 @@ QSqlQuery& LogStore::statement(int slot, const QString& sql) {
     return *s;
 }
 
-bool LogStore::fail(const QSqlQuery& q) {
-    lastError_ = q.lastError().text();
+bool LogStore::ready() {
+    if (isOpen()) return true;
+    lastError_ = QStringLiteral("The log is not open");
     return false;
+}
+
+bool LogStore::fail(QSqlQuery& q) {
+    lastError_ = q.lastError().text();
+    if (lastError_.trimmed().isEmpty()) lastError_ = QStringLiteral("The log could not be read");
+    q.finish();
+    return false;
+}
+
+bool LogStore::run(QSqlQuery& q) {
+    if (!q.exec()) return fail(q);
+    lastError_.clear();
+    return true;
+}
+
+bool LogStore::finished(QSqlQuery& q) {
+    // next() is false at the end of the rows and on an error while stepping.
+    if (q.lastError().isValid()) return fail(q);
+    q.finish();
+    return true;
 }
 
 std::vector<QsoRow> LogStore::rows(QSqlQuery& q) {
     std::vector<QsoRow> out;
-    if (!q.exec()) {
-        fail(q);
-        return out;
-    }
+    if (!run(q)) return out;
     while (q.next())
         out.push_back(readRow(q));
-    q.finish();
+    if (!finished(q)) out.clear();
     return out;
 }
 
 bool LogStore::exists(QSqlQuery& q) {
-    if (!q.exec()) return fail(q);
+    if (!run(q)) return false;
     const bool found = q.next();
-    q.finish();
-    return found;
+    return finished(q) && found;
+}
+
+QString LogStore::journalMode() {
+    if (!ready()) return {};
+    QSqlQuery& q = statement(kJournalMode, QStringLiteral("PRAGMA journal_mode"));
+    if (!run(q)) return {};
+    const QString mode = q.next() ? q.value(0).toString() : QString();
+    return finished(q) ? mode : QString();
+}
+
+int LogStore::synchronousLevel() {
+    if (!ready()) return -1;
+    QSqlQuery& q = statement(kSynchronous, QStringLiteral("PRAGMA synchronous"));
+    if (!run(q)) return -1;
+    const int level = q.next() ? q.value(0).toInt() : -1;
+    return finished(q) ? level : -1;
 }
 
 std::int64_t LogStore::insertQso(const QsoRow& row) {
-    if (!isOpen()) return -1;
+    if (!ready()) return -1;
     QSqlQuery& q = statement(
         kInsert, QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Bnd, Sent, Rcvd, Md, "
                                 "Pfx, Mlt, Mlt1, Pct) VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
     bindRow(q, row);
-    if (!q.exec()) {
-        fail(q);
-        return -1;
-    }
+    if (!run(q)) return -1;
     const std::int64_t id = q.lastInsertId().toLongLong();
     q.finish();
     return id;
 }
 
 bool LogStore::replaceQso(std::int64_t id, const QsoRow& row) {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(
         kReplace, QStringLiteral("UPDATE LogGen SET Callsign=?, Data=?, UTC=?, Bnd=?, Sent=?, "
                                  "Rcvd=?, Md=?, Pfx=?, Mlt=?, Mlt1=?, Pct=? WHERE ID=?"));
     bindRow(q, row);
     q.bindValue(11, static_cast<qlonglong>(id));
-    if (!q.exec()) return fail(q);
+    if (!run(q)) return false;
     const bool changed = q.numRowsAffected() == 1;
     q.finish();
     if (!changed) lastError_ = QStringLiteral("No QSO with ID %1").arg(id);
@@ -169,24 +187,26 @@ bool LogStore::replaceQso(std::int64_t id, const QsoRow& row) {
 }
 
 bool LogStore::deleteQso(std::int64_t id) {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(kDelete, QStringLiteral("DELETE FROM LogGen WHERE ID=?"));
     q.bindValue(0, static_cast<qlonglong>(id));
-    if (!q.exec()) return fail(q);
+    if (!run(q)) return false;
+    const bool deleted = q.numRowsAffected() == 1;
     q.finish();
-    return true;
+    if (!deleted) lastError_ = QStringLiteral("No QSO with ID %1").arg(id);
+    return deleted;
 }
 
 bool LogStore::deleteAll() {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(kDeleteAll, QStringLiteral("DELETE FROM LogGen"));
-    if (!q.exec()) return fail(q);
+    if (!run(q)) return false;
     q.finish();
     return true;
 }
 
 std::optional<QsoRow> LogStore::qsoById(std::int64_t id) {
-    if (!isOpen()) return std::nullopt;
+    if (!ready()) return std::nullopt;
     QSqlQuery& q = statement(kById, select(QStringLiteral("WHERE ID=?")));
     q.bindValue(0, static_cast<qlonglong>(id));
     auto r = rows(q);
@@ -195,7 +215,7 @@ std::optional<QsoRow> LogStore::qsoById(std::int64_t id) {
 }
 
 std::optional<QsoRow> LogStore::lastQso() {
-    if (!isOpen()) return std::nullopt;
+    if (!ready()) return std::nullopt;
     QSqlQuery& q = statement(kLast, select(QStringLiteral("ORDER BY ID DESC LIMIT 1")));
     auto r = rows(q);
     if (r.empty()) return std::nullopt;
@@ -203,9 +223,10 @@ std::optional<QsoRow> LogStore::lastQso() {
 }
 
 std::int64_t LogStore::count() {
-    if (!isOpen()) return 0;
+    if (!ready()) return 0;
     QSqlQuery& q = statement(kCount, QStringLiteral("SELECT count(*) FROM LogGen"));
-    if (!q.exec() || !q.next()) {
+    if (!run(q)) return 0;
+    if (!q.next()) {
         fail(q);
         return 0;
     }
@@ -215,14 +236,14 @@ std::int64_t LogStore::count() {
 }
 
 std::vector<QsoRow> LogStore::byCall(const QString& call) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q = statement(kByCall, select(QStringLiteral("WHERE Callsign=? ORDER BY ID")));
     q.bindValue(0, call);
     return rows(q);
 }
 
 std::vector<QsoRow> LogStore::byCallBand(const QString& call, const QString& band) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q =
         statement(kByCallBand, select(QStringLiteral("WHERE Callsign=? AND Bnd=? ORDER BY ID")));
     q.bindValue(0, call);
@@ -232,7 +253,7 @@ std::vector<QsoRow> LogStore::byCallBand(const QString& call, const QString& ban
 
 std::vector<QsoRow> LogStore::byCallBandMode(const QString& call, const QString& band,
                                              const QString& mode) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q = statement(
         kByCallBandMode, select(QStringLiteral("WHERE Callsign=? AND Bnd=? AND Md=? ORDER BY ID")));
     q.bindValue(0, call);
@@ -242,7 +263,7 @@ std::vector<QsoRow> LogStore::byCallBandMode(const QString& call, const QString&
 }
 
 bool LogStore::hasCall(const QString& call, std::int64_t except) {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(
         kHasCall, QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND ID<>? LIMIT 1"));
     q.bindValue(0, call);
@@ -251,7 +272,7 @@ bool LogStore::hasCall(const QString& call, std::int64_t except) {
 }
 
 bool LogStore::hasCallBand(const QString& call, const QString& band, std::int64_t except) {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(
         kHasCallBand,
         QStringLiteral("SELECT 1 FROM LogGen WHERE Callsign=? AND Bnd=? AND ID<>? LIMIT 1"));
@@ -263,7 +284,7 @@ bool LogStore::hasCallBand(const QString& call, const QString& band, std::int64_
 
 bool LogStore::hasCallBandMode(const QString& call, const QString& band, const QString& mode,
                                std::int64_t except) {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(
         kHasCallBandMode,
         QStringLiteral(
@@ -298,7 +319,7 @@ void bindMark(QSqlQuery& q, const QString& mark, const std::optional<QString>& b
 std::vector<QsoRow> LogStore::byMark(MarkColumn column, const QString& mark,
                                      const std::optional<QString>& band,
                                      const std::optional<QString>& mode) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q = statement(markSlot(column, band.has_value(), mode.has_value(), false),
                              select(markWhere(column, band.has_value(), mode.has_value()) +
                                     QStringLiteral(" ORDER BY ID")));
@@ -308,7 +329,7 @@ std::vector<QsoRow> LogStore::byMark(MarkColumn column, const QString& mark,
 
 bool LogStore::hasMark(MarkColumn column, const QString& mark, const std::optional<QString>& band,
                        const std::optional<QString>& mode, std::int64_t except) {
-    if (!isOpen()) return false;
+    if (!ready()) return false;
     QSqlQuery& q = statement(markSlot(column, band.has_value(), mode.has_value(), true),
                              QStringLiteral("SELECT 1 FROM LogGen ") +
                                  markWhere(column, band.has_value(), mode.has_value()) +
@@ -319,7 +340,7 @@ bool LogStore::hasMark(MarkColumn column, const QString& mark, const std::option
 }
 
 std::vector<QsoRow> LogStore::callsStartingWith(const QString& text, int limit) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     // A range on the call index: the typed characters are compared as they are, with no
     // wildcard meaning, and every call that begins with them is found.
     const QString where = QStringLiteral("WHERE Callsign >= ? AND Callsign < ?");
@@ -335,7 +356,7 @@ std::vector<QsoRow> LogStore::callsStartingWith(const QString& text, int limit) 
 }
 
 std::vector<QsoRow> LogStore::byBand(const QString& band) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q = statement(kByBand, select(QStringLiteral("WHERE Bnd=? ORDER BY ID")));
     q.bindValue(0, band);
     return rows(q);
@@ -343,26 +364,23 @@ std::vector<QsoRow> LogStore::byBand(const QString& band) {
 
 std::vector<LogStore::BandTotals> LogStore::bandTotals() {
     std::vector<BandTotals> out;
-    if (!isOpen()) return out;
+    if (!ready()) return out;
     // Points are text (" 0" for a dupe): their leading number counts, as the desk reads it.
     QSqlQuery& q = statement(
         kBandTotals,
         QStringLiteral("SELECT trim(Bnd), count(*), sum(CAST(trim(Pct) AS INTEGER)), "
                        "sum(trim(ifnull(Mlt,'')) <> ''), sum(trim(ifnull(Mlt1,'')) <> '') "
                        "FROM LogGen GROUP BY trim(Bnd)"));
-    if (!q.exec()) {
-        fail(q);
-        return out;
-    }
+    if (!run(q)) return out;
     while (q.next())
         out.push_back({q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toLongLong(),
                        q.value(3).toLongLong(), q.value(4).toLongLong()});
-    q.finish();
+    if (!finished(q)) out.clear();
     return out;
 }
 
 std::vector<QsoRow> LogStore::lastOfBand(const QString& band, int limit) {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q =
         statement(kLastOfBand, select(QStringLiteral("WHERE Bnd=? ORDER BY ID DESC LIMIT ?")));
     q.bindValue(0, band);
@@ -373,7 +391,7 @@ std::vector<QsoRow> LogStore::lastOfBand(const QString& band, int limit) {
 }
 
 std::vector<QsoRow> LogStore::all() {
-    if (!isOpen()) return {};
+    if (!ready()) return {};
     QSqlQuery& q = statement(kAll, select(QStringLiteral("ORDER BY ID")));
     return rows(q);
 }

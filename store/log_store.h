@@ -27,14 +27,23 @@ public:
     QString open(const QString& path);
     void close();
     bool isOpen() const { return conn_.isOpen(); }
+    // Why the last statement failed; empty when it succeeded. Every function below sets
+    // it: a read that fails returns what it would for no rows (false, nothing, 0), so
+    // "not a dupe" and "a new multiplier" are only true when lastError() is empty.
     const QString& lastError() const { return lastError_; }
 
+    // The journal mode ("wal") and the synchronous level (2 = FULL) the connection runs
+    // with, as the database engine reports them; empty and -1 when they cannot be read.
+    QString journalMode();
+    int synchronousLevel();
+
     // Inserts a QSO and returns its new ID once the row is on disk, or -1 (lastError()).
-    std::int64_t insertQso(const QsoRow& row);
+    [[nodiscard]] std::int64_t insertQso(const QsoRow& row);
     // Writes `row` over the QSO with this ID (its ID and place in the log are kept).
-    bool replaceQso(std::int64_t id, const QsoRow& row);
-    bool deleteQso(std::int64_t id);
-    bool deleteAll();
+    [[nodiscard]] bool replaceQso(std::int64_t id, const QsoRow& row);
+    // False (lastError()) when the QSO could not be deleted or there is no QSO with this ID.
+    [[nodiscard]] bool deleteQso(std::int64_t id);
+    [[nodiscard]] bool deleteAll();
 
     std::optional<QsoRow> qsoById(std::int64_t id);
     std::optional<QsoRow> lastQso(); // highest ID
@@ -85,7 +94,12 @@ private:
     std::vector<QsoRow> rows(QSqlQuery& q);
     bool exists(QSqlQuery& q);
     QSqlQuery& statement(int slot, const QString& sql);
-    bool fail(const QSqlQuery& q);
+    // Each sets lastError(): ready() when the log is not open, run() from the execution
+    // (cleared on success), finished() from an error while stepping through the rows.
+    bool ready();
+    bool run(QSqlQuery& q);
+    bool finished(QSqlQuery& q);
+    bool fail(QSqlQuery& q);
 
     Connection conn_;
     QString lastError_;

@@ -62,21 +62,8 @@ RefStore::~RefStore() {
 
 QString RefStore::open(const QString& path) {
     close();
-    if (QString err = conn_.open(path); !err.isEmpty()) return lastError_ = err;
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"}) {
-        QSqlQuery q(conn_.db());
-        if (!q.exec(QLatin1String(pragma))) {
-            lastError_ = QStringLiteral("%1: %2").arg(path, q.lastError().text());
-            close();
-            return lastError_;
-        }
-    }
-    if (QString err = createReferenceSchema(conn_); !err.isEmpty()) {
-        lastError_ = QStringLiteral("%1: %2").arg(path, err);
-        close();
-        return lastError_;
-    }
-    return {};
+    lastError_ = conn_.openDurable(path, createReferenceSchema);
+    return lastError_;
 }
 
 void RefStore::close() {

@@ -1,9 +1,13 @@
 #include "store/log_store.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace korvel::store;
 
@@ -24,6 +28,10 @@ QsoRow qso(const QString& call, const QString& band = QStringLiteral("20"),
     r.mlt1 = QStringLiteral(" ");
     r.pct = QStringLiteral("3");
     return r;
+}
+
+void add(LogStore& log, const QsoRow& row) {
+    ASSERT_GT(log.insertQso(row), 0) << log.lastError().toStdString();
 }
 
 QStringList calls(const std::vector<QsoRow>& rows) {
@@ -84,8 +92,8 @@ TEST_F(LogStoreTest, ValuesAreStoredAndFoundExactlyAsWritten) {
 }
 
 TEST_F(LogStoreTest, DupeQueriesByCallBandAndMode) {
-    log.insertQso(qso(QStringLiteral("DL1ABC"), QStringLiteral("20"), QStringLiteral("CW")));
-    log.insertQso(qso(QStringLiteral("DL1ABC"), QStringLiteral("40"), QStringLiteral("SSB")));
+    add(log, qso(QStringLiteral("DL1ABC"), QStringLiteral("20"), QStringLiteral("CW")));
+    add(log, qso(QStringLiteral("DL1ABC"), QStringLiteral("40"), QStringLiteral("SSB")));
     EXPECT_EQ(log.byCall(QStringLiteral("DL1ABC")).size(), 2u);
     EXPECT_TRUE(log.hasCallBand(QStringLiteral("DL1ABC"), QStringLiteral("20")));
     EXPECT_FALSE(log.hasCallBand(QStringLiteral("DL1ABC"), QStringLiteral("80")));
@@ -101,10 +109,10 @@ TEST_F(LogStoreTest, DupeQueriesByCallBandAndMode) {
 }
 
 TEST_F(LogStoreTest, MultiplierMarksByBandModeOrWholeLog) {
-    log.insertQso(qso(QStringLiteral("DL1ABC"), QStringLiteral("20"), QStringLiteral("CW"),
-                      QStringLiteral("DL")));
-    log.insertQso(qso(QStringLiteral("YO3AA"), QStringLiteral("40"), QStringLiteral("SSB"),
-                      QStringLiteral("CT*")));
+    add(log, qso(QStringLiteral("DL1ABC"), QStringLiteral("20"), QStringLiteral("CW"),
+                 QStringLiteral("DL")));
+    add(log, qso(QStringLiteral("YO3AA"), QStringLiteral("40"), QStringLiteral("SSB"),
+                 QStringLiteral("CT*")));
     EXPECT_TRUE(log.hasMark(MarkColumn::Mlt, QStringLiteral("DL")));
     EXPECT_TRUE(log.hasMark(MarkColumn::Mlt, QStringLiteral("DL"), QStringLiteral("20")));
     EXPECT_FALSE(log.hasMark(MarkColumn::Mlt, QStringLiteral("DL"), QStringLiteral("40")));
@@ -119,7 +127,7 @@ TEST_F(LogStoreTest, MultiplierMarksByBandModeOrWholeLog) {
 
 TEST_F(LogStoreTest, PrefixSearchTakesTypedTextLiterally) {
     for (const char* c : {"YO3AA", "YO3ZZ", "YO31X", "YO4AA", "AYO3B", "YO%1", "YO_X", "YO3"})
-        log.insertQso(qso(QLatin1String(c)));
+        add(log, qso(QLatin1String(c)));
     EXPECT_EQ(calls(log.callsStartingWith(QStringLiteral("YO3"))),
               (QStringList{QStringLiteral("YO3AA"), QStringLiteral("YO3ZZ"),
                            QStringLiteral("YO31X"), QStringLiteral("YO3")}));
@@ -134,7 +142,7 @@ TEST_F(LogStoreTest, PrefixSearchTakesTypedTextLiterally) {
 
 TEST_F(LogStoreTest, ReplaceKeepsIdAndPlace) {
     const auto a = log.insertQso(qso(QStringLiteral("DL1ABC")));
-    log.insertQso(qso(QStringLiteral("OK1XYZ")));
+    add(log, qso(QStringLiteral("OK1XYZ")));
     QsoRow fixed = qso(QStringLiteral("DL1ABD"), QStringLiteral("15"));
     ASSERT_TRUE(log.replaceQso(a, fixed));
     const auto rows = log.all();
@@ -168,9 +176,126 @@ TEST(LogStoreFiles, RowsSurviveCloseAndReopen) {
     {
         LogStore log;
         ASSERT_EQ(log.open(path), QString());
-        log.insertQso(qso(QStringLiteral("DL1ABC")));
+        add(log, qso(QStringLiteral("DL1ABC")));
     }
     LogStore log;
     ASSERT_EQ(log.open(path), QString());
     EXPECT_EQ(calls(log.all()), QStringList{QStringLiteral("DL1ABC")});
+}
+
+TEST_F(LogStoreTest, DeletingReportsAQsoThatIsNotThere) {
+    const auto a = log.insertQso(qso(QStringLiteral("DL1ABC")));
+    ASSERT_GT(a, 0);
+    EXPECT_FALSE(log.deleteQso(a + 1));
+    EXPECT_TRUE(log.lastError().contains(QString::number(a + 1)));
+    EXPECT_TRUE(log.deleteQso(a));
+    EXPECT_EQ(log.lastError(), QString());
+    EXPECT_FALSE(log.deleteQso(a)); // a second time: already gone
+    EXPECT_FALSE(log.lastError().isEmpty());
+}
+
+namespace {
+
+// Ways the log can go bad under an open store, and how to put it right again (an empty
+// repair: it stays bad).
+struct Breakage {
+    const char* name;
+    std::function<void(const QString& path)> breakIt;
+    std::function<void(const QString& path)> repair;
+};
+
+void onOtherConnection(const QString& path, const QString& sql) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("x"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(sql));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("x"));
+}
+
+void closeUnderTheStore(const QString& path) {
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.databaseName() == path) db.close();
+    }
+}
+
+const Breakage kBreakages[] = {
+    {"connection closed under the store", closeUnderTheStore, {}},
+    {"table dropped by another program",
+     [](const QString& path) { onOtherConnection(path, QStringLiteral("DROP TABLE LogGen")); },
+     [](const QString& path) {
+         LogStore other; // opening creates the table again
+         ASSERT_EQ(other.open(path), QString());
+         ASSERT_GT(other.insertQso(qso(QStringLiteral("DL1ABC"), QStringLiteral("20"),
+                                       QStringLiteral("CW"), QStringLiteral("DL"))),
+                   0);
+     }},
+};
+
+// Reads the desk relies on; each finds the one stored QSO while the log is sound.
+struct Read {
+    const char* name;
+    std::function<bool(LogStore&)> found;
+};
+
+const Read kReads[] = {
+    {"dupe per band",
+     [](LogStore& l) { return l.hasCallBand(QStringLiteral("DL1ABC"), QStringLiteral("20")); }},
+    {"dupe per band and mode",
+     [](LogStore& l) {
+         return l.hasCallBandMode(QStringLiteral("DL1ABC"), QStringLiteral("20"),
+                                  QStringLiteral("CW"));
+     }},
+    {"worked before", [](LogStore& l) { return l.hasCall(QStringLiteral("DL1ABC")); }},
+    {"multiplier mark on the band",
+     [](LogStore& l) {
+         return l.hasMark(MarkColumn::Mlt, QStringLiteral("DL"), QStringLiteral("20"));
+     }},
+    {"multiplier mark on the band and mode",
+     [](LogStore& l) {
+         return l.hasMark(MarkColumn::Mlt, QStringLiteral("DL"), QStringLiteral("20"),
+                          QStringLiteral("CW"));
+     }},
+    {"band totals", [](LogStore& l) { return !l.bandTotals().empty(); }},
+    {"count", [](LogStore& l) { return l.count() > 0; }},
+    {"rows of the band", [](LogStore& l) { return !l.byBand(QStringLiteral("20")).empty(); }},
+    {"partial call",
+     [](LogStore& l) { return !l.callsStartingWith(QStringLiteral("DL")).empty(); }},
+    {"last QSO", [](LogStore& l) { return l.lastQso().has_value(); }},
+};
+
+} // namespace
+
+TEST(LogStoreErrors, AFailedReadIsReportedNotTakenForNothingFound) {
+    for (const Breakage& b : kBreakages) {
+        SCOPED_TRACE(b.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("LogKorvel"));
+        LogStore log;
+        ASSERT_EQ(log.open(path), QString());
+        add(log, qso(QStringLiteral("DL1ABC"), QStringLiteral("20"), QStringLiteral("CW"),
+                     QStringLiteral("DL")));
+        for (const Read& r : kReads) {
+            EXPECT_TRUE(r.found(log)) << r.name;
+            EXPECT_EQ(log.lastError(), QString()) << r.name;
+        }
+        b.breakIt(path);
+        for (const Read& r : kReads) {
+            EXPECT_FALSE(r.found(log)) << r.name;
+            EXPECT_FALSE(log.lastError().isEmpty()) << r.name << ": failure passed as no rows";
+        }
+        EXPECT_FALSE(log.deleteQso(1));
+        EXPECT_FALSE(log.lastError().isEmpty());
+        EXPECT_EQ(log.insertQso(qso(QStringLiteral("OK1XYZ"))), -1);
+        EXPECT_FALSE(log.lastError().isEmpty());
+        if (!b.repair) continue;
+        b.repair(path);
+        for (const Read& r : kReads) {
+            EXPECT_TRUE(r.found(log)) << r.name << " after the repair";
+            EXPECT_EQ(log.lastError(), QString()) << r.name << " after the repair";
+        }
+    }
 }
