@@ -81,6 +81,14 @@ QString prefixUpperBound(const QString& prefix) {
 
 } // namespace
 
+QString logColumns() {
+    return kColumns;
+}
+
+QsoRow readQsoRow(const QSqlQuery& q) {
+    return readRow(q);
+}
+
 LogStore::~LogStore() {
     close();
 }

@@ -31,6 +31,8 @@ public:
     // it: a read that fails returns what it would for no rows (false, nothing, 0), so
     // "not a dupe" and "a new multiplier" are only true when lastError() is empty.
     const QString& lastError() const { return lastError_; }
+    // The open connection, for the statements kept in other files (store/review_queries.h).
+    Connection& connection() { return conn_; }
 
     // The journal mode ("wal") and the synchronous level (2 = FULL) the connection runs
     // with, as the database engine reports them; empty and -1 when they cannot be read.
@@ -105,5 +107,9 @@ private:
     QString lastError_;
     std::vector<std::optional<QSqlQuery>> statements_;
 };
+
+// The columns every read of LogGen selects, in stored order, and the row they give.
+QString logColumns();
+QsoRow readQsoRow(const QSqlQuery& q);
 
 } // namespace korvel::store

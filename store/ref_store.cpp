@@ -56,6 +56,22 @@ QString text(const QString& s) {
 
 } // namespace
 
+QString countryColumns() {
+    return kCountryColumns;
+}
+
+CountryRow readCountryRow(const QSqlQuery& q) {
+    return readCountry(q);
+}
+
+QString learnedTableName(LearnedTable table) {
+    return QLatin1String(tableName(table));
+}
+
+QString learnedValueColumn(LearnedTable table) {
+    return QLatin1String(valueColumn(table));
+}
+
 RefStore::~RefStore() {
     close();
 }

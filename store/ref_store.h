@@ -26,6 +26,8 @@ public:
     void close();
     bool isOpen() const { return conn_.isOpen(); }
     const QString& lastError() const { return lastError_; }
+    // The open connection, for the statements kept in other files (store/review_queries.h).
+    Connection& connection() { return conn_; }
 
     // Country row by exact prefix (the first row when there are several).
     std::optional<CountryRow> countryByPrefix(const QString& prefix);
@@ -67,6 +69,13 @@ private:
     std::vector<std::pair<QString, QSqlQuery>> statements_; // prepared once per text
     int savepointDepth_ = 0;
 };
+
+// The columns every read of CountryName selects, in stored order, and the row they give.
+QString countryColumns();
+CountryRow readCountryRow(const QSqlQuery& q);
+// The table of a learned kind and the column of its value.
+QString learnedTableName(LearnedTable table);
+QString learnedValueColumn(LearnedTable table);
 
 // Longest key length the longest-prefix lookup looks at (calls are cut to 15).
 inline constexpr int kMaxCallLength = 15;

@@ -1,0 +1,85 @@
+#include "review/export_pass.h"
+
+#include "review/fixed_width.h"
+
+#include <QSaveFile>
+
+namespace korvel::review {
+
+ExportRecord exportRecord(const store::QsoRow& row, std::int64_t number) {
+    ExportRecord r;
+    r.number = fixedWidth(QString::number(number), 4);
+    r.call = fixedWidth(row.callsign, 12);
+    r.date = fixedWidth(row.data, 12);
+    r.time = fixedWidth(row.utc, 6);
+    r.band = row.bnd;
+    r.sent = fixedWidth(row.sent, 12);
+    r.received = fixedWidth(row.rcvd, 12);
+    r.mode = fixedWidth(row.md, 4);
+    r.mult = fixedWidth(row.mlt.isEmpty() ? QStringLiteral(" ") : row.mlt, 5);
+    r.points = fixedWidth(row.pct, 8);
+    return r;
+}
+
+namespace {
+bool isSsb(const QString& mode) {
+    return mode.trimmed() == QLatin1String("SSB");
+}
+} // namespace
+
+QString reportOf(const QString& field, const QString& mode) {
+    return field.trimmed().left(isSsb(mode) ? 2 : 3);
+}
+
+QString exchangeOf(const QString& field, const QString& mode) {
+    return field.trimmed().mid(isSsb(mode) ? 3 : 4);
+}
+
+void LineWriter::line(const QString& text) {
+    if (!ok()) return;
+    const QByteArray bytes = text.toUtf8() + "\r\n";
+    if (device_.write(bytes) != bytes.size())
+        error_ = device_.errorString().isEmpty() ? QStringLiteral("write failed")
+                                                 : device_.errorString();
+}
+
+PassResult runExportPass(store::ReviewQueries& queries, FormatWriter& writer, QIODevice& out) {
+    PassResult result;
+    LineWriter lines(out);
+    writer.header(lines);
+    const bool read = !lines.ok() || queries.forEachQso([&](const store::QsoRow& row) {
+        writer.line(exportRecord(row, result.qsos + 1), lines);
+        if (!lines.ok()) return false;
+        ++result.qsos;
+        return true;
+    });
+    if (read) writer.closing(lines);
+    result.ok = read && lines.ok();
+    if (!read)
+        result.error = QStringLiteral("the log cannot be read: ") + queries.lastError();
+    else if (!lines.ok())
+        result.error = lines.error();
+    return result;
+}
+
+PassResult exportToFile(store::ReviewQueries& queries, FormatWriter& writer, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        PassResult r;
+        r.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return r;
+    }
+    PassResult r = runExportPass(queries, writer, file);
+    if (!r.ok) {
+        file.cancelWriting();
+        r.error = QStringLiteral("%1: %2").arg(path, r.error);
+        return r;
+    }
+    if (!file.commit()) {
+        r.ok = false;
+        r.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    }
+    return r;
+}
+
+} // namespace korvel::review
