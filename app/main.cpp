@@ -1,5 +1,8 @@
-// korvel [--dir PATH] [AUTO] [--screenshot FILE]
-// korvel replay --dir DATA SCRIPT [--screenshot FILE]
+// korvel [--dir PATH] [AUTO]
+// korvel replay --dir DATA SCRIPT
+// korvel --help | --version
+// Developer option of both forms: --screenshot FILE saves the first screen (or the screen a
+// replay ended on) to a PNG and ends.
 #include "app/desk_window.h"
 #include "app/program.h"
 #include "app/qt_message_box.h"
@@ -8,7 +11,10 @@
 #include "app/setup_window.h"
 #include "forms/message_box.h"
 
+#include "korvel_version.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
@@ -17,8 +23,19 @@
 
 namespace {
 
+// The desktop entry's name without ".desktop"; also the program's id in the AppStream data.
+constexpr const char* kDesktopId = "org.korvel.Korvel";
+
+// "0.1.0", followed by the commit when built from a git checkout: "0.1.0 (git 1a2b3c4d5e6f)".
+QString versionText() {
+    const QString commit = QStringLiteral(KORVEL_COMMIT);
+    return QStringLiteral(KORVEL_VERSION) +
+           (commit.isEmpty() ? QString() : QStringLiteral(" (git %1)").arg(commit));
+}
+
 struct CommandLine {
-    bool replay = false;
+    enum class Action { Run, Replay, Help, Version, Error };
+    Action action = Action::Run;
     bool autoStart = false;
     QString dir;
     QString script;
@@ -26,42 +43,77 @@ struct CommandLine {
     QString error;
 };
 
-CommandLine parse(const QStringList& args) {
-    CommandLine cl;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--dir")) {
-            if (++i >= args.size()) {
-                cl.error = QStringLiteral("--dir needs a folder");
-                return cl;
-            }
-            cl.dir = args[i];
-        } else if (a.startsWith(QLatin1String("--dir="))) {
-            cl.dir = a.mid(6);
-        } else if (a == QLatin1String("--screenshot")) {
-            if (++i >= args.size()) {
-                cl.error = QStringLiteral("--screenshot needs a file");
-                return cl;
-            }
-            cl.screenshot = args[i];
-        } else if (a.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0) {
-            cl.autoStart = true;
-        } else if (a == QLatin1String("replay") && i == 1) {
-            cl.replay = true;
-        } else if (cl.replay && cl.script.isEmpty()) {
-            cl.script = a;
-        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            cl.error = QStringLiteral("usage");
+class CommandLineParser {
+public:
+    CommandLineParser() {
+        parser_.setApplicationDescription(QStringLiteral(
+            "       korvel replay --dir DATA SCRIPT\n\n"
+            "Korvel, a contest logger for amateur radio. It opens on its setup screen. The\n"
+            "program folder holds the settings files and both databases; it is created on\n"
+            "first start.\n\n"
+            "replay runs the key SCRIPT against the screens without a display, with DATA as\n"
+            "the program folder, and prints what they show; korvel(1) lists its commands."));
+        screenshot_.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOptions({help_, version_, dir_, screenshot_});
+        parser_.addPositionalArgument(QStringLiteral("AUTO"),
+                                      QStringLiteral("When a database cannot be opened, end at "
+                                                     "once with exit status 1 instead of asking."),
+                                      QStringLiteral("[AUTO]"));
+    }
+
+    CommandLine parse(const QStringList& args) {
+        CommandLine cl;
+        const auto fail = [&cl](const QString& message) {
+            cl.action = CommandLine::Action::Error;
+            cl.error = message;
             return cl;
-        } else {
-            cl.error = QStringLiteral("unknown argument %1").arg(a);
+        };
+        if (!parser_.parse(args)) return fail(parser_.errorText());
+        if (parser_.isSet(help_)) {
+            cl.action = CommandLine::Action::Help;
             return cl;
         }
+        if (parser_.isSet(version_)) {
+            cl.action = CommandLine::Action::Version;
+            return cl;
+        }
+        cl.dir = parser_.value(dir_);
+        cl.screenshot = parser_.value(screenshot_);
+        const QStringList positional = parser_.positionalArguments();
+        for (qsizetype i = 0; i < positional.size(); ++i) {
+            const QString& a = positional[i];
+            if (a.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0) {
+                cl.autoStart = true;
+            } else if (a == QLatin1String("replay") && i == 0) {
+                cl.action = CommandLine::Action::Replay;
+            } else if (cl.action == CommandLine::Action::Replay && cl.script.isEmpty()) {
+                cl.script = a;
+            } else {
+                return fail(QStringLiteral("Unknown argument '%1'.").arg(a));
+            }
+        }
+        if (cl.action == CommandLine::Action::Replay && (cl.dir.isEmpty() || cl.script.isEmpty()))
+            return fail(QStringLiteral("replay needs --dir DATA and a script."));
+        return cl;
     }
-    if (cl.replay && (cl.dir.isEmpty() || cl.script.isEmpty()))
-        cl.error = QStringLiteral("replay needs --dir DATA and a script");
-    return cl;
-}
+
+    // Needs an application object (for the program name in the usage line).
+    QString helpText() const { return parser_.helpText(); }
+
+private:
+    QCommandLineParser parser_;
+    QCommandLineOption help_{{QStringLiteral("h"), QStringLiteral("help")},
+                             QStringLiteral("Show this help and end.")};
+    QCommandLineOption version_{{QStringLiteral("v"), QStringLiteral("version")},
+                                QStringLiteral("Show the version and end.")};
+    QCommandLineOption dir_{QStringLiteral("dir"),
+                            QStringLiteral("The program folder (default: $XDG_DATA_HOME/korvel, "
+                                           "usually ~/.local/share/korvel)."),
+                            QStringLiteral("PATH")};
+    QCommandLineOption screenshot_{QStringLiteral("screenshot"),
+                                   QStringLiteral("Save the first screen to FILE and end."),
+                                   QStringLiteral("FILE")};
+};
 
 // The screen a replay ended on, drawn into a picture.
 int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err) {
@@ -93,29 +145,51 @@ int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err) 
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("korvel"));
+    QCoreApplication::setApplicationVersion(versionText());
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    const CommandLine cl = parse(args);
+    CommandLineParser parser;
+    const CommandLine cl = parser.parse(args);
     QTextStream err(stderr);
-    if (!cl.error.isEmpty()) {
-        if (cl.error != QLatin1String("usage")) err << "korvel: " << cl.error << '\n';
-        err << "usage: korvel [--dir PATH] [AUTO]\n       korvel replay --dir DATA SCRIPT\n";
-        return 2;
+    switch (cl.action) {
+    case CommandLine::Action::Help: {
+        // The usage line names the program as the application object's first argument.
+        int helpArgc = 1;
+        char name[] = "korvel";
+        char* helpArgv[] = {name, nullptr};
+        QCoreApplication app(helpArgc, helpArgv);
+        QTextStream(stdout) << parser.helpText();
+        return 0;
     }
-    if (cl.replay && cl.screenshot.isEmpty()) {
+    case CommandLine::Action::Version:
+        QTextStream(stdout) << QCoreApplication::applicationName() << ' '
+                            << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    case CommandLine::Action::Error:
+        err << "korvel: " << cl.error << '\n'
+            << "usage: korvel [--dir PATH] [AUTO]\n"
+               "       korvel replay --dir DATA SCRIPT\n"
+               "       korvel --help | --version\n";
+        return 2;
+    case CommandLine::Action::Run:
+    case CommandLine::Action::Replay: break;
+    }
+    const bool replay = cl.action == CommandLine::Action::Replay;
+    if (replay && cl.screenshot.isEmpty()) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);
         return korvel::runReplay(cl.dir, cl.script, out, err);
     }
-    if (cl.replay) {
+    if (replay) {
         QApplication app(argc, argv);
         QTextStream out(stdout);
         return replayScreenshot(cl, out, err);
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("korvel"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     korvel::Session session;
     const korvel::StartReport start = korvel::startSession(session, cl.dir);
     for (const QString& w : start.warnings)

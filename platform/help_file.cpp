@@ -1,6 +1,7 @@
 #include "platform/help_file.h"
 
 #include "platform/files.h"
+#include "platform/shipped_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +113,7 @@ QString helpFilePath(const QString& dataDir, int language) {
         const QString onDisk = childPath(dataDir, name);
         if (QFileInfo(onDisk).isFile()) return onDisk;
     }
-    return QStringLiteral(":/help/") + name;
+    return shippedFile(QStringLiteral("help/") + name);
 }
 
 namespace {

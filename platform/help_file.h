@@ -64,7 +64,8 @@ private:
 QString helpFileName(int language);
 
 // The help file of `language`: the file of that name in `dataDir`, found regardless of letter
-// case, or else the copy built into the program (":/help/<name>"). Empty for no language.
+// case, or else the one that ships with the program: installed (share/korvel/help/<name>) or
+// built in (":/help/<name>"). Empty for no language.
 QString helpFilePath(const QString& dataDir, int language);
 
 // A topic ready to show: its title and its text as HTML. When the topic is missing or the

@@ -3,5 +3,6 @@
 # Arguments are passed to the program, e.g. scripts/run.sh --dir ~/contests/2026
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$here/scripts/setup.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Only the program: the tests and benchmarks are built by scripts/test.sh or on request.
+KORVEL_BUILD_TARGETS=korvel "$here/scripts/setup.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 exec "$here/build/app/korvel" "$@"

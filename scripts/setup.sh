@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Korvel needs (with sudo when not root) and builds it.
 # Usage: scripts/setup.sh [BUILD_DIR] [extra cmake arguments...]
+#        scripts/setup.sh --packages-only
+# KORVEL_EXTRA_PACKAGES: more Debian packages to install (blank-separated).
+# KORVEL_BUILD_TARGETS: the targets to build (blank-separated); everything when unset.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,6 +15,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+read -r -a extra <<<"${KORVEL_EXTRA_PACKAGES:-}"
+packages+=("${extra[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,5 +30,9 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
+[ "$build" != "--packages-only" ] || exit 0
+
 cmake -S "$here" -B "$build" -G Ninja "$@"
-cmake --build "$build" --parallel "$(nproc)"
+targets=()
+for t in ${KORVEL_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"

@@ -4,7 +4,10 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$here/build-test"
-"$here/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON -DKORVEL_BENCH=OFF
+# The validators of the desktop entry, the AppStream data and the Debian package; the tests
+# that need them are skipped where they are missing.
+KORVEL_EXTRA_PACKAGES="desktop-file-utils appstream lintian file" \
+  "$here/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON -DKORVEL_BENCH=OFF
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/tests/lsan.supp:print_suppressions=0}"

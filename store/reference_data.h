@@ -1,7 +1,9 @@
 #pragma once
 // Building the reference database from the data that ships with the program (data/,
-// compiled into the program as resources), and opening both databases of a data folder.
+// installed in share/korvel/data and compiled into the program as resources), and opening
+// both databases of a data folder.
 
+#include "platform/shipped_files.h"
 #include "store/log_store.h"
 #include "store/ref_store.h"
 
@@ -14,11 +16,12 @@ class QTextStream;
 
 namespace korvel::store {
 
+// The installed copies (share/korvel/data) when there are, else the built-in ones.
 struct ReferenceSources {
-    QString ctyDat = QStringLiteral(":/data/cty.dat");
-    QString dokCalls = QStringLiteral(":/data/WAG_call_history.txt");
-    QString callObl = QStringLiteral(":/data/callobl.csv");
-    QString iaru = QStringLiteral(":/data/iaru.csv");
+    QString ctyDat = shippedFile(QStringLiteral("data/cty.dat"));
+    QString dokCalls = shippedFile(QStringLiteral("data/WAG_call_history.txt"));
+    QString callObl = shippedFile(QStringLiteral("data/callobl.csv"));
+    QString iaru = shippedFile(QStringLiteral("data/iaru.csv"));
 };
 
 struct BuildReport {
