@@ -4,6 +4,7 @@
 #include "app/dx_cluster_panel.h"
 #include "app/form_events.h"
 #include "desk/dx_cluster_addresses.h"
+#include "scoring/contests/registry.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -22,18 +23,8 @@ namespace korvel {
 
 namespace {
 
-// Grid columns: the stored columns in their order, with captions per contest for the marks.
-QStringList gridCaptions(int contest) {
-    QString mult = QStringLiteral("Mult");
-    QString mult1 = QStringLiteral("Mult 2");
-    if (contest == 201) {
-        mult = QStringLiteral("Zone");
-        mult1 = QStringLiteral("Country");
-    } else if (contest == 215) {
-        mult1 = QStringLiteral("Province");
-    } else if (contest == 202 || contest == 203) {
-        mult = QStringLiteral("Prefix");
-    }
+// Grid columns: the stored columns in their order, with the contest's captions for the marks.
+QStringList gridCaptions(const scoring::Contest& contest) {
     return {QStringLiteral("Nr"),
             QStringLiteral("Call"),
             QStringLiteral("Date"),
@@ -43,8 +34,8 @@ QStringList gridCaptions(int contest) {
             QStringLiteral("Rcvd"),
             QStringLiteral("Mode"),
             QStringLiteral("Pfx"),
-            mult,
-            mult1,
+            QLatin1String(contest.multCaption()),
+            QLatin1String(contest.mult1Caption()),
             QStringLiteral("Pts")};
 }
 
@@ -384,7 +375,7 @@ void DeskWindow::refreshGrid() {
     grid_->setUpdatesEnabled(false);
     grid_->clear();
     grid_->setColumnCount(12);
-    grid_->setHorizontalHeaderLabels(gridCaptions(state_.ContestCode));
+    grid_->setHorizontalHeaderLabels(gridCaptions(scoring::contestOrNone(state_.ContestCode)));
     grid_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const store::QsoRow& q = rows[static_cast<std::size_t>(r)];
@@ -403,7 +394,7 @@ void DeskWindow::refreshGrid() {
         for (int c = 0; c < 12; ++c)
             grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
-    const bool second = state_.ContestCode == 201 || state_.ContestCode == 215;
+    const bool second = scoring::contestOrNone(state_.ContestCode).countsSecondMultiplier();
     grid_->setColumnHidden(10, !second);
     grid_->resizeColumnsToContents();
     grid_->scrollToBottom();

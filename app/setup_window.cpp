@@ -3,6 +3,7 @@
 #include "app/form_events.h"
 #include "platform/help_file.h"
 #include "core/contest_catalogue.h"
+#include "scoring/contests/registry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -223,11 +224,11 @@ QWidget* SetupWindow::contestFrame(QWidget* parent) {
     auto* box = static_cast<QGroupBox*>(frame("FRAContest", parent));
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
-    const auto contests = contestCatalogue();
+    const auto contests = scoring::contests();
     const int rows = static_cast<int>((contests.size() + 2) / 3);
     for (int i = 0; i < static_cast<int>(contests.size()); ++i)
         grid->addWidget(
-            choice(QLatin1String(contests[static_cast<std::size_t>(i)].optionButton), box),
+            choice(QLatin1String(contests[static_cast<std::size_t>(i)]->info.optionButton), box),
             i % rows, i / rows);
     return box;
 }

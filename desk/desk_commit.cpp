@@ -2,10 +2,10 @@
 // for correction.
 #include "desk/desk_form.h"
 
-#include "scoring/call_analysis.h"
-#include "scoring/contest_rules.h"
-#include "scoring/serial.h"
 #include "core/paths.h"
+#include "scoring/call_analysis.h"
+#include "scoring/contests/registry.h"
+#include "scoring/serial.h"
 
 namespace korvel {
 
@@ -35,18 +35,16 @@ void DeskForm::commitQso() {
     const QString call = scoring::normaliseCall(text("txtIndic")).toUpper();
     if (call.trimmed().isEmpty()) return;
     // 4. Band buttons back to green.
-    const bool no160 = scoring::hasNo160Marks(s_.ContestCode);
+    const bool no160 = contest().hasNo160Marks();
     for (int band : kBands)
         if (band != 160 || !no160) ctl(QStringLiteral("Cmd%1").arg(band)).back = colour::kGreen;
     // 5. Learning, in contest mode, of an exchange the tables did not know.
     if (s_.ContestMode == 100) {
         const QString typed = text("TxtRSTR2").trimmed();
-        if (s_.ContestCode == 100 && learnCounty_ && !typed.isEmpty())
-            dbs_.ref.learn(LearnedTable::CallJud, call, typed);
-        if (s_.ContestCode == 102 && learnDok_ && !typed.isEmpty())
-            dbs_.ref.learn(LearnedTable::CallDOK, call, typed);
+        const std::optional<LearnedTable> table = learnedTable();
+        if (table && learnExchange_ && !typed.isEmpty()) dbs_.ref.learn(*table, call, typed);
     }
-    learnCounty_ = learnDok_ = false;
+    learnExchange_ = false;
     // 6. Date and time: typed off-line, the clock's live. A QSO being corrected keeps
     //    the date and time it was logged with.
     if (s_.OffLineInput == 100 || reloadId_) {
@@ -77,8 +75,7 @@ void DeskForm::commitQso() {
         text("TxtRSTE2") = serialBeforeReload_;
         text("LblRaport") = raportBeforeReload_;
         recountTallies();
-    } else if (scoring::advancesSerial(s_.ContestCode, text("LblMyCntPfx").trimmed(), worked,
-                                       s_.NrConst)) {
+    } else if (contest().advancesSerial(text("LblMyCntPfx").trimmed(), worked, s_.NrConst)) {
         nextSerial();
     }
     // 12, 13 (the grid was refreshed by clearing the desk).
@@ -89,29 +86,20 @@ void DeskForm::commitQso() {
 }
 
 bool DeskForm::storeQso() {
-    const int code = s_.ContestCode;
+    const scoring::Contest& contest = this->contest();
     const QString rcvdExchange = text("TxtRSTR2").trimmed();
     store::QsoRow row;
     row.rcvd = reportAndExchange(text("TxtRSTR1"), text("TxtRSTR2"));
-    if (code == 200 && (rcvdExchange == QLatin1String("IARU") || societyExchange_))
-        s_.QsoPoints = QStringLiteral("1");
-    societyExchange_ = false;
     row.sent = reportAndExchange(text("TxtRSTE1"), text("TxtRSTE2"));
     row.bnd = bandToText(s_.Band, s_.BandText).trimmed();
-    if (code == 200 && !scoring::isNumber(rcvdExchange)) s_.QsoPoints = QStringLiteral("1");
-    if (code == 103 && workedFixed_ && ownFixed_) {
-        s_.MultValue = QStringLiteral(" ");
-        workedFixed_ = ownFixed_ = false;
-    }
-    if (!scoring::countsSecondMultiplier(code) || s_.Mult1Value.isEmpty())
+    contest.adjustAtStore(s_, {.rcvdExchange = rcvdExchange,
+                               .sentExchange = text("TxtRSTE2").trimmed(),
+                               .societyExchange = societyExchange_,
+                               .bothFixed = workedFixed_ && ownFixed_});
+    societyExchange_ = false;
+    workedFixed_ = ownFixed_ = false;
+    if (!contest.countsSecondMultiplier() || s_.Mult1Value.isEmpty())
         s_.Mult1Value = QStringLiteral(" ");
-    if (code == 203) {
-        // TAC bonus for exchanges that are not numbers.
-        const bool sentWord = !scoring::isNumber(text("TxtRSTE2").trimmed());
-        const bool rcvdWord = !scoring::isNumber(rcvdExchange);
-        const long long bonus = sentWord && rcvdWord ? 6 : sentWord != rcvdWord ? 2 : 0;
-        if (bonus) s_.QsoPoints = QString::number(s_.QsoPoints.trimmed().toLongLong() + bonus);
-    }
     row.callsign = scoring::normaliseCall(text("txtIndic")).toUpper();
     QString date = nowDate_;
     if (date.size() == 10) date = date.left(6) + date.right(2);
@@ -145,7 +133,7 @@ bool DeskForm::storeQso() {
     t.qsos += 1;
     t.points += s_.QsoPoints.trimmed().toLongLong();
     if (!s_.MultValue.trimmed().isEmpty()) t.mults += 1;
-    if (scoring::countsSecondMultiplier(code) && !s_.Mult1Value.trimmed().isEmpty()) t.mults += 1;
+    if (contest.countsSecondMultiplier() && !s_.Mult1Value.trimmed().isEmpty()) t.mults += 1;
     showTallies();
     return true;
 }

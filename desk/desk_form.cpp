@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "scoring/contest_rules.h"
-#include "scoring/serial.h"
 #include "core/contest_catalogue.h"
 #include "core/paths.h"
+#include "scoring/contests/registry.h"
+#include "scoring/serial.h"
 
 namespace korvel {
 
@@ -117,9 +117,9 @@ void DeskForm::buildControls() {
 // Hand-over from the setup screen and opening.
 
 void DeskForm::handOver() {
-    const ContestInfo* contest = findContest(s_.ContestCode);
-    const int code = s_.ContestCode;
-    text("LblConcurs") = QString::number(code);
+    const scoring::Contest* chosen = scoring::findContest(s_.ContestCode);
+    const ContestInfo* contest = chosen ? &chosen->info : nullptr;
+    text("LblConcurs") = QString::number(s_.ContestCode);
     if (contest) {
         text("LblConc") = QLatin1String(contest->deskCaption);
         for (int i = 0; i < 6; ++i) {
@@ -183,7 +183,8 @@ void DeskForm::handOver() {
         break;
     case SentExchange::NotSet: break;
     }
-    if (code == 201) s_.MyCQZone = s_.MyCQZone.isEmpty() ? s_.MyZone : s_.MyCQZone;
+    if (contest && contest->zone == ZoneExchange::Cq && s_.MyCQZone.isEmpty())
+        s_.MyCQZone = s_.MyZone;
     c("TxtF1").back =
         (s_.CwRepeat == 100 || s_.SsbRepeat == 100) ? colour::kGreen : colour::kYellow;
     show("LblOffLine", s_.OffLineInput == 100);
@@ -255,17 +256,21 @@ void DeskForm::switchBand(int band) {
     s_.Band = band;
     s_.BandText = bandToText(band, s_.BandText);
     colourBandLabels();
-    if (s_.ContestCode == 100 && s_.MyPrfx != QLatin1String("YO") && band != 160) serialStart();
+    if (contest().resumesSerialOnBand(s_, band)) serialStart();
     recountTallies();
     refreshLogGrid();
-    const bool tac80 = s_.ContestCode == 203 && band == 80;
-    for (int i = 1; i <= 5; ++i)
-        for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"})
-            ctl(QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i)).visible = !tac80;
+    showOtherBandTallies(!(contest().tallies80Only() && band == 80));
     if (modeChosen) {
         colourModeLabels();
         if (s_.SetupDone == 0) focusCall();
     }
+}
+
+// The tallies of the bands other than 80 m (the first five rows of the summary).
+void DeskForm::showOtherBandTallies(bool visible) {
+    for (int i = 1; i <= 5; ++i)
+        for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"})
+            ctl(QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i)).visible = visible;
 }
 
 void DeskForm::switchToCw() {
@@ -285,8 +290,7 @@ void DeskForm::switchMode(bool cw) {
     show("TxtPauseSSB", !cw && s_.SsbRepeat == 100 && s_.OffLineInput != 100);
     text("TxtRSTE1") = text("TxtRSTR1") = cw ? QStringLiteral("599") : QStringLiteral("59");
     if (s_.Band != 0) show("LblAnunt", false);
-    if (s_.ContestCode == 200) text("TxtRSTE2") = s_.MyZone;
-    if (s_.ContestCode == 201) text("TxtRSTE2") = s_.MyCQZone;
+    if (const auto zone = contest().sentOnModeChoice(s_)) text("TxtRSTE2") = *zone;
     if (!c("txtIndic").enabled) {
         enableEntryFields(true);
         if (s_.SetupDone == 0) focusCall();
@@ -296,12 +300,9 @@ void DeskForm::switchMode(bool cw) {
 // The mode buttons also prepare the sent exchange for the contest.
 void DeskForm::prepareSentExchange() {
     show("LblStopCW", s_.CwByPc == 100);
-    if (scoring::resumesSerial(s_.ContestCode, s_.MyPrfx, s_.NrConst)) serialStart();
-    if (scoring::sendsOwnExchange(s_.ContestCode, s_.NrConst)) text("TxtRSTE2") = s_.MyBezirk;
-    if (s_.ContestCode == 203)
-        for (int i = 1; i <= 5; ++i)
-            for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"})
-                ctl(QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i)).visible = false;
+    if (contest().resumesSerial(s_.MyPrfx, s_.NrConst)) serialStart();
+    if (contest().sendsOwnExchange(s_.NrConst)) text("TxtRSTE2") = s_.MyBezirk;
+    if (contest().tallies80Only()) showOtherBandTallies(false);
     if (opened_ && !c("LblAnunt").visible) focusCall();
 }
 
@@ -331,7 +332,7 @@ void DeskForm::onTimer() {
 void DeskForm::recountTallies() {
     for (BandTally& t : s_.BandTallies)
         t = {};
-    const bool second = scoring::countsSecondMultiplier(s_.ContestCode);
+    const bool second = contest().countsSecondMultiplier();
     for (const store::LogStore::BandTotals& b : dbs_.log.bandTotals()) {
         const int band = b.bnd == QLatin1String("6") ? 10 : b.bnd.toInt();
         const int i = bandIndex(band);
@@ -386,8 +387,7 @@ void DeskForm::focusCall() {
 
 void DeskForm::focusExchange() {
     if (!c("TxtRSTR2").enabled) return;
-    if (s_.ContestCode == 100 && s_.MyPrfx != QLatin1String("YO") &&
-        s_.LookupCtyPfx == QLatin1String("YO"))
+    if (contest().selectsExchangeOnFocus(s_))
         focusSelectAll(QStringLiteral("TxtRSTR2"));
     else
         focusAtEnd(QStringLiteral("TxtRSTR2"));
@@ -415,7 +415,7 @@ void DeskForm::clearDesk() {
     show("TxtEroare", false);
     dupeState_ = 0;
     analysedCall_.clear();
-    typedExchange_ = keepExchange_ = learnCounty_ = learnDok_ = societyExchange_ = false;
+    typedExchange_ = keepExchange_ = learnExchange_ = societyExchange_ = false;
     refreshLogGrid();
     focusCall();
     enable("CmdEnterCall", false);

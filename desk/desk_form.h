@@ -10,12 +10,13 @@
 //   desk_scoring.cpp   duplicates, multipliers, band marks, points
 //   desk_commit.cpp    storing a QSO, serial numbers, deleting, taking a QSO back
 
+#include "core/shared_state.h"
 #include "desk/message_keys.h"
 #include "forms/form_model.h"
 #include "forms/message_box.h"
 #include "platform/clock.h"
+#include "scoring/contest.h"
 #include "scoring/geo.h"
-#include "core/shared_state.h"
 #include "store/reference_data.h"
 
 #include <QString>
@@ -134,6 +135,7 @@ private:
     void colourBandLabels();
     void colourModeLabels();
     void showTallies();
+    void showOtherBandTallies(bool visible);
     void recountTallies();
     void prepareSentExchange();
     void enableEntryFields(bool on);
@@ -155,12 +157,19 @@ private:
     void partialCallLookup();
     void refreshOwnLabels();
 
+    // The running contest.
+    const scoring::Contest& contest() const;
+
     // Analysis.
+    void startNewCall(const QString& call);
+    void takeNowForLiveQso();
     void findCountry(const QString& key, const QString& analysed);
+    void enableStoreForAnalysedCall();
+    void moveCursorToExchange();
+    bool admitted(const QString& call);
     void rejectQso();
-    void lookupLearned(store::LearnedTable table, bool& learnMark);
-    void lookupCounty();
-    void lookupDok();
+    std::optional<store::LearnedTable> learnedTable() const;
+    void lookupLearned();
     void lookupSociety();
     void fillPickList(const QStringList& entries);
     void pickListChosen();
@@ -172,10 +181,8 @@ private:
     // Scoring.
     bool newMark(const QString& key, bool perBand = true, bool perMode = false,
                  bool second = false);
-    void detectPrefixMultiplier();
     void markBandMultipliers();
     void computePoints();
-    QString bandMarkKey() const;
 
     // Storing.
     bool storeQso(); // false when the log did not take the QSO
@@ -197,18 +204,16 @@ private:
     bool entryComplete_ = false;
     bool logOnSend_ = false;
     double cwSpeed_ = 30;
-    int dupeState_ = 0;          // 0, 10 dupe or refused, 100 dupe answer sent
-    bool keepExchange_ = false;  // a taken-back QSO keeps its exchange through re-analysis
-    bool typedExchange_ = false; // the operator typed the received exchange of this QSO
-    bool learnCounty_ = false;
-    bool learnDok_ = false;
+    int dupeState_ = 0;            // 0, 10 dupe or refused, 100 dupe answer sent
+    bool keepExchange_ = false;    // a taken-back QSO keeps its exchange through re-analysis
+    bool typedExchange_ = false;   // the operator typed the received exchange of this QSO
+    bool learnExchange_ = false;   // the learned table did not know the call's exchange
     bool societyExchange_ = false; // IARU-HF: the received exchange is a society
     bool rejected_ = false;        // the analysis under way refused the QSO
     bool opened_ = false;
     QString lastLoggedText_;
     QString analysedCall_;
-    QString russianPrefill_ = QStringLiteral(" ");
-    QString scandinavianDistrict_;
+    QString contestMemo_; // see scoring::ContestDesk::memo
     QString workedLocator_;
     QString nowDate_, nowTime_;
     bool workedPortable_ = false, workedFixed_ = false, ownFixed_ = false;
@@ -234,6 +239,41 @@ private:
     QString title_ = QStringLiteral("CONTEST MODE");
     std::vector<store::QsoRow> gridRows_;
     std::int64_t gridCurrent_ = 0;
+
+    // The desk as the running contest's rules see it.
+    class ContestView final : public scoring::ContestDesk {
+    public:
+        explicit ContestView(DeskForm& desk) : d_(desk) {}
+        SharedState& state() override;
+        QString call() const override;
+        QString exchange() const override;
+        void setExchange(const QString& text) override;
+        void setSentExchange(const QString& text) override;
+        QString shownPrefix() const override;
+        bool live() const override;
+        bool refused() const override;
+        bool isNewMark(const QString& key, bool perBand, bool perMode, bool second) override;
+        void showNew() override;
+        void detectMultiplier() override;
+        void exchangeListStep(const QStringList& entries) override;
+        void fillPickList(const QStringList& entries) override;
+        void hidePickList() override;
+        void offerSubEntities(const QStringList& prefixes) override;
+        void lookupLearned() override;
+        void lookupSociety() override;
+        std::optional<QString> societyOfCall(const QString& call) override;
+        std::optional<QString> oblastOfArea(const QString& area) override;
+        void focusCall() override;
+        void focusExchangeAtEnd() override;
+        void cursorToExchangeEnd() override;
+        void enableStore(bool on) override;
+        void offLinePrefill() override;
+        QString& memo() override;
+
+    private:
+        DeskForm& d_;
+    };
+    ContestView contestView_{*this};
 };
 
 } // namespace korvel

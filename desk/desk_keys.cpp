@@ -2,7 +2,7 @@
 #include "desk/desk_form.h"
 
 #include "scoring/call_analysis.h"
-#include "scoring/contest_rules.h"
+#include "scoring/contests/registry.h"
 #include "scoring/exchange_tables.h"
 
 #include <QDate>
@@ -334,17 +334,11 @@ void DeskForm::onKeyUp(const QString& control, const KeyEvent& e) {
         return;
     }
     if (control == QLatin1String("TxtRSTR2")) {
-        const int code = s_.ContestCode;
         const QString call = trimmedCall().toUpper();
-        const QString worked = s_.LookupCtyPfx.left(2).toUpper();
         const QString typed = text("TxtRSTR2").trimmed();
         QString completed;
-        if (typed.size() == 1 && call.size() >= 3) {
-            if (code == 100 && worked == QLatin1String("YO") && s_.MyPrfx != QLatin1String("YO"))
-                completed = scoring::completeCounty(true, call[2], typed);
-            if (code == 105 && worked == QLatin1String("HA") && s_.MyPrfx != QLatin1String("HA"))
-                completed = scoring::completeCounty(false, call[2], typed);
-        }
+        if (typed.size() == 1 && call.size() >= 3)
+            completed = contest().completeExchange(s_, call, typed);
         if (!completed.isEmpty()) {
             text("TxtRSTR2") = completed;
             finishFromExchangeField();
@@ -364,7 +358,7 @@ void DeskForm::finishFromExchangeField() {
     text("TxtRSTR2") = text("TxtRSTR2").toUpper();
     s_.RcvdExchange = text("TxtRSTR2");
     s_.RcvdReport = text("TxtRSTR1");
-    if (s_.ContestCode == 200) societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
+    societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
     show("LblNeu", false);
     detectMultiplier();
     if (c("txtIndic").back == colour::kRed) {
@@ -413,7 +407,7 @@ bool DeskForm::checkEntry() {
 }
 
 void DeskForm::padSerial() {
-    if (!scoring::padsReceivedSerial(s_.ContestCode, s_.LookupCtyPfx)) return;
+    if (!contest().padsReceivedSerial(s_.LookupCtyPfx)) return;
     QString& x = text("TxtRSTR2");
     const QString t = x.trimmed();
     if (t.size() == 1) x = QStringLiteral("00") + t;
@@ -422,7 +416,7 @@ void DeskForm::padSerial() {
 
 void DeskForm::finishExchange() {
     padSerial();
-    if (s_.ContestCode == 200) societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
+    societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
     text("TxtRSTR2") = text("TxtRSTR2").toUpper();
     s_.RcvdExchange = text("TxtRSTR2");
     s_.RcvdReport = text("TxtRSTR1");

@@ -1,11 +1,12 @@
 #include "setup/setup_form.h"
 
-#include "desk/desk_form.h"
-#include "platform/files.h"
-#include "platform/help_file.h"
 #include "core/paths.h"
 #include "core/screen_scale.h"
 #include "core/settings_file.h"
+#include "desk/desk_form.h"
+#include "platform/files.h"
+#include "platform/help_file.h"
+#include "scoring/contests/registry.h"
 #include "setup/start_contest.h"
 
 #include <QFileInfo>
@@ -112,8 +113,8 @@ QString zoneText(const QString& stored) {
 }
 
 const ContestInfo* contestByButton(const QString& name) {
-    for (const ContestInfo& c : contestCatalogue())
-        if (name == QLatin1String(c.optionButton)) return &c;
+    for (const scoring::Contest* c : scoring::contests())
+        if (name == QLatin1String(c->info.optionButton)) return &c->info;
     return nullptr;
 }
 
@@ -123,8 +124,8 @@ const std::map<QString, std::vector<QString>>& frames() {
         m[QStringLiteral("FraLimbaj")] = {QStringLiteral("OpBRomanian"),
                                           QStringLiteral("OpbEnglish")};
         auto& contests = m[QStringLiteral("FRAContest")];
-        for (const ContestInfo& c : contestCatalogue())
-            contests.push_back(QLatin1String(c.optionButton));
+        for (const scoring::Contest* c : scoring::contests())
+            contests.push_back(QLatin1String(c->info.optionButton));
         m[QStringLiteral("FraConcurs")] = {QStringLiteral("OpbConcurs"), QStringLiteral("OpbTest")};
         m[QStringLiteral("FramCW")] = {QStringLiteral("OpbCwJ"), QStringLiteral("OpbCwN"),
                                        QStringLiteral("ChkCwRpt")};
@@ -228,9 +229,9 @@ void SetupForm::buildControls() {
                                   {"LblMode", ControlKind::Label, "MODE"}};
     for (const Plain& p : kLanguage)
         add(QLatin1String(p.name), p.kind, QLatin1String(p.caption));
-    for (const ContestInfo& contest : contestCatalogue())
-        add(QLatin1String(contest.optionButton), ControlKind::Option,
-            QLatin1String(contest.buttonCaption));
+    for (const scoring::Contest* contest : scoring::contests())
+        add(QLatin1String(contest->info.optionButton), ControlKind::Option,
+            QLatin1String(contest->info.buttonCaption));
     for (const Plain& p : kOptions)
         add(QLatin1String(p.name), p.kind, QLatin1String(p.caption));
     show("ChkDxCl", false); // until the load has made its browser check
@@ -315,7 +316,7 @@ std::optional<int> SetupForm::load() {
         if (state_.CwRepeat == 100) setChecked(QStringLiteral("ChkCwRpt"), true);
         if (state_.SsbRepeat == 100) setChecked(QStringLiteral("ChkSSBRpt"), true);
         if (state_.DxClusterOn == 100) setChecked(QStringLiteral("ChkDxCl"), true);
-        if (const ContestInfo* contest = findContest(state_.ContestCode))
+        if (const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode))
             text("LblTipTest") = QLatin1String(contest->shortTitle);
         showFrame("FRAContest", false);
     }
@@ -382,16 +383,15 @@ void SetupForm::showExchangeField(bool visible) {
 
 // The exchange prompt of the contest chosen before the desk was opened.
 void SetupForm::restoreExchangePrompt() {
-    const ContestInfo* contest = findContest(state_.ContestCode);
+    const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode);
     if (!contest) return;
     const OwnExchangePrompt& p = contest->prompt;
-    const int code = contest->code;
     const bool qualifies = ownPrefixQualifies(*contest, state_.MyPrfx);
     const QString deskSent = desk_ ? desk_->ctl(QStringLiteral("TxtRSTE2")).text : QString();
     show("txtControl", false);
     show("LblInscr", false);
-    if (code == 100 && !qualifies) {
-        // A foreign station in YO-DX-HF may set the control number.
+    if (p.others == OthersPrompt::ControlNumber && !qualifies) {
+        // A foreign station may set the control number its serial starts from.
         show("txtControl", true);
         text("LblBezirk") = QLatin1String(setup_text::kControlNrCaption);
         show("LblBezirk", true);
@@ -399,12 +399,12 @@ void SetupForm::restoreExchangePrompt() {
         show("TxtMyBezirkA", false);
         return;
     }
-    if (code == 102 && !qualifies) {
+    if (p.others == OthersPrompt::SentAsControl && !qualifies) {
         showExchangeField(false);
         text("txtControl") = deskSent;
         return;
     }
-    if (code == 214) {
+    if (contest->logGeneral) {
         // Log General: the numbering and mode choices, and the constant number.
         showFrame("FramLogGen", true);
         text("TxtMyBezirkA") = state_.MyBezirk;
@@ -457,12 +457,18 @@ void SetupForm::lookupOwnCallAtLoad() {
         return;
     }
     ownPrefixLookup();
-    if (state_.ContestCode == 201) text("LblZone") = QLatin1String(setup_text::kZoneCq);
+    if (cqZone()) text("LblZone") = QLatin1String(setup_text::kZoneCq);
     zoneToField();
 }
 
+// The own zone of the contest: the CQ zone where the contest exchanges it, else the ITU zone.
+bool SetupForm::cqZone() const {
+    const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode);
+    return contest && contest->zone == ZoneExchange::Cq;
+}
+
 void SetupForm::zoneToField() {
-    text("TxtZone") = state_.ContestCode == 201 ? state_.LookupCQ : state_.LookupITU;
+    text("TxtZone") = cqZone() ? state_.LookupCQ : state_.LookupITU;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -517,7 +523,7 @@ void SetupForm::ownCallAnalysis() {
     text("TxtMyCont") = state_.LookupCnt;
     state_.MyCont = state_.LookupCnt;
     text("TxtMyPrfx") = state_.LookupCtyPfx;
-    if (state_.ContestCode == 201)
+    if (cqZone())
         state_.MyCQZone = text("TxtZone");
     else
         state_.MyZone = text("TxtZone");
@@ -527,16 +533,21 @@ void SetupForm::ownCallAnalysis() {
 
 // The exchange prompt after the own call was analysed, judged on the new own prefix.
 void SetupForm::ownCallPrompt() {
-    const int code = state_.ContestCode;
-    const ContestInfo* contest = findContest(code);
+    const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode);
     if (!contest) return;
-    const bool countyLike = code == 105 || code == 107 || code == 108;
-    if (code != 100 && code != 102 && code != 104 && !countyLike) return;
-    if (code != 100 && code != 102) state_.MyPrfx = text("TxtMyPrfx").trimmed();
+    // Only contests whose own exchange depends on the own country prompt again.
+    const OwnExchangePrompt& p = contest->prompt;
+    if (p.qualifying.empty()) return;
+    const bool learned =
+        p.fillQualifying == ExchangeFill::County || p.fillQualifying == ExchangeFill::Dok;
+    const bool countyLike =
+        p.fillQualifying == ExchangeFill::MyBezirk && p.fillOthers == ExchangeFill::None;
+    if (!learned) state_.MyPrfx = text("TxtMyPrfx").trimmed();
     const bool qualifies = ownPrefixQualifies(*contest, text("TxtMyPrfx"));
     show("txtControl", false);
     show("LblInscr", false);
-    if (code == 104) {
+    if (p.fillOthers == ExchangeFill::MyZone) {
+        // The district of a home station, the ITU zone of the others.
         showExchangeField(true);
         text("LblBezirk") =
             QLatin1String(qualifies ? setup_text::kDistrictCaption : setup_text::kItuCaption);
@@ -546,7 +557,8 @@ void SetupForm::ownCallPrompt() {
     }
     showExchangeField(qualifies);
     if (!qualifies) {
-        if (code == 102)
+        // A contest that keeps the stored prefix sends the operator back to the call.
+        if (p.prefixSource == PrefixSource::AsStored)
             focusAtEnd(QStringLiteral("TxtMyCall"));
         else
             focusAtEnd(QStringLiteral("TxtMyPrfx"));
@@ -557,10 +569,10 @@ void SetupForm::ownCallPrompt() {
         if (text("TxtMyBezirkA").trimmed().size() < 2) focusAtEnd(QStringLiteral("TxtMyBezirkA"));
         return;
     }
-    text("LblBezirk") =
-        QLatin1String(code == 102 ? setup_text::kDokCaption : setup_text::kCountyCaption);
+    const bool dok = p.fillQualifying == ExchangeFill::Dok;
+    text("LblBezirk") = QLatin1String(dok ? setup_text::kDokCaption : setup_text::kCountyCaption);
     text("TxtMyBezirkA").clear();
-    ownLearnedLookup(code == 102);
+    ownLearnedLookup(dok);
     focusAtEnd(QStringLiteral("TxtMyBezirkA"));
 }
 
@@ -591,7 +603,8 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
         if (desk_) desk_->ctl(QStringLiteral("LblConc")).text = QLatin1String(contest.deskCaption);
         state_.ContestName = QLatin1String(contest.contestName);
     };
-    if (code == 201 && !takeOwnCall()) {
+    const bool cqZone = contest.zone == ZoneExchange::Cq;
+    if (cqZone && !takeOwnCall()) {
         // The contest list stays on screen until the own call is there.
         nameContest();
         notify(QLatin1String(setup_text::kPleaseYourCall));
@@ -603,7 +616,7 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
     const OwnExchangePrompt& p = contest.prompt;
     if (p.prefixSource == PrefixSource::ReRead) state_.MyPrfx = text("TxtMyPrfx").trimmed();
     show("txtControl", false);
-    if (code != 214) {
+    if (!contest.logGeneral) {
         show("LblInscr", false);
         const bool qualifies = ownPrefixQualifies(contest, state_.MyPrfx);
         const ExchangeFill fill = qualifies ? p.fillQualifying : p.fillOthers;
@@ -620,7 +633,8 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
         case ExchangeFill::None: break;
         }
     }
-    if (code == 201) {
+    if (cqZone) {
+        // The own CQ zone is the exchange: no exchange field.
         ownPrefixLookup();
         for (const char* name : {"txtControl", "LblBezirk", "LblInscr", "TxtMyBezirkA"})
             show(name, false);
@@ -639,7 +653,7 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
     case ModeFrame::HiddenLearnOff: state_.ContestMode = 0; break;
     case ModeFrame::HiddenModeKept: break;
     }
-    if (code == 214) showFrame("FramLogGen", true);
+    if (contest.logGeneral) showFrame("FramLogGen", true);
     // The desk's band and mode buttons follow the contest when it is handed over.
 }
 

@@ -136,6 +136,7 @@ private:
     void ownCallAnalysis();
     void ownCallPrompt();
     void ownLearnedLookup(bool dok);
+    bool cqZone() const;
     void zoneToField();
 
     // Keys.

@@ -1,8 +1,9 @@
 #include "setup/start_contest.h"
 
-#include "desk/desk_form.h"
 #include "core/contest_catalogue.h"
 #include "core/settings_file.h"
+#include "desk/desk_form.h"
+#include "scoring/contests/registry.h"
 #include "setup/setup_form.h"
 
 namespace korvel {
@@ -54,18 +55,13 @@ bool noContestChosen(SetupForm& setup) {
     return setup.ctl(QStringLiteral("FRAContest")).visible || setup.state().ContestCode == 0;
 }
 
-bool isAnyOf(int code, std::initializer_list<int> codes) {
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
 } // namespace
 
 bool startContest(SetupForm& setup) {
     SharedState& s = setup.state();
     DeskForm* desk = setup.desk();
     Screens on(setup);
-    const int code = s.ContestCode;
-    const ContestInfo* contest = findContest(code);
+    const ContestInfo* contest = scoring::catalogueRow(s.ContestCode);
 
     // 1
     on.deskShow("DBGrid9", false);
@@ -110,17 +106,21 @@ bool startContest(SetupForm& setup) {
     if (on.text("txtMyQRA").trimmed().size() < 6)
         return on.refuse(start_text::kFillTextbox, "txtMyQRA", true);
     // 9: exchange, first part.
+    //    A learned own exchange (county, DOK) is checked before the control number.
     const int exchangeLength = static_cast<int>(on.text("TxtMyBezirkA").trimmed().size());
-    if ((code == 100 && s.MyPrfx == QLatin1String("YO") && exchangeLength < 2) ||
-        (code == 102 && s.MyPrfx == QLatin1String("DL") && exchangeLength < 3))
+    const OwnExchangePrompt& prompt = contest->prompt;
+    const bool learnedExchange =
+        prompt.fillQualifying == ExchangeFill::County || prompt.fillQualifying == ExchangeFill::Dok;
+    const bool shortExchange =
+        ownPrefixQualifies(*contest, s.MyPrfx) && exchangeLength < prompt.minLength;
+    if (learnedExchange && shortExchange)
         return on.refuse(start_text::kFillTextbox, "TxtMyBezirkA");
     // 10: the control number the serial-number contests start from (the desk takes it at
     //     the hand-over; Keymen's Club sends the continent instead).
     s.NextNr = on.text("txtControl");
     // 11: exchange, second part.
-    const bool qualifies = ownPrefixQualifies(*contest, s.MyPrfx);
-    const bool ownExchange = isAnyOf(code, {100, 102, 104, 105, 106, 107, 108}) && qualifies;
-    if (ownExchange && code != 100 && code != 102 && exchangeLength < 2)
+    const bool ownExchange = prompt.minLength > 0 && ownPrefixQualifies(*contest, s.MyPrfx);
+    if (!learnedExchange && shortExchange)
         return on.refuse(start_text::kFillTextbox, "TxtMyBezirkA");
     // 12: the own station as the screen shows it. The own exchange is taken for every
     //     station that sends it, so that the desk's label and messages match what it sends.
@@ -133,7 +133,8 @@ bool startContest(SetupForm& setup) {
     // ARRL DX's power and Log General's constant go into the settings file too, so that the
     // screen shows them again on the way back; they are still checked after the files.
     const QString typedExchange = on.text("TxtMyBezirkA").trimmed();
-    if ((code == 205 && !typedExchange.isEmpty()) || (code == 214 && s.NrConst == 100))
+    if ((prompt.typedRequired && !typedExchange.isEmpty()) ||
+        (contest->logGeneral && s.NrConst == 100))
         s.MyBezirk = typedExchange;
     s.MyQRA = s.MyQRACalc = on.text("txtMyQRA");
     // 13: the desk turns the locator into coordinates at the hand-over.
@@ -148,12 +149,12 @@ bool startContest(SetupForm& setup) {
     for (const SettingsWriteResult* r : {&init, &cw})
         if (!r->ok) setup.notify(r->error, forms::msg::kOkOnly | forms::msg::kExclamation);
     // 22
-    if (code == 201) s.MyCQZone = on.text("TxtZone");
-    // 23: ARRL DX sends the power.
-    if (code == 205 && typedExchange.isEmpty())
+    if (contest->zone == ZoneExchange::Cq) s.MyCQZone = on.text("TxtZone");
+    // 23: a contest whose exchange is typed as it is sent (ARRL DX's power) needs it.
+    if (prompt.typedRequired && typedExchange.isEmpty())
         return on.refuse(start_text::kFillTextbox, "TxtMyBezirkA");
     // 24: Log General needs both choices of its frame.
-    if (code == 214 && (s.NrConst == 0 || s.CwPhMode == 0))
+    if (contest->logGeneral && (s.NrConst == 0 || s.CwPhMode == 0))
         return on.refuse(start_text::kLogGeneral);
     if (!desk) return true;
     // 16-21, 26: the desk takes the contest, the own station and the messages, and opens.

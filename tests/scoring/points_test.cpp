@@ -1,4 +1,4 @@
-#include "scoring/points.h"
+#include "scoring/contests/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -125,16 +125,15 @@ TEST(QsoPoints, InternationalContests) {
               {0, "YO", "Eu", "W", "Na", 20, nullptr}});
 }
 
+// The prefixes that count as Russia score 10 in Russian DX; UBA's country list scores 3.
 TEST(QsoPoints, RussianAndUbaPrefixLists) {
-    for (const char* p : {"UA", "UA9", "UA2", "R1FJ", "CE9", "R1MV"}) {
-        EXPECT_TRUE(isRussianPrefix(QString::fromLatin1(p))) << p;
+    for (const char* p : {"UA", "UA9", "UA2", "R1FJ", "CE9", "R1MV"})
         checkAll({{206, "W", "Na", p, "As", 20, "10"}});
-    }
     for (const char* p : {"UR", "RA", "CE", "R1AN"})
-        EXPECT_FALSE(isRussianPrefix(QString::fromLatin1(p))) << p;
+        checkAll({{206, "W", "Na", p, "As", 20, "5"}});
     for (const char* p :
          {"9H", "5B", "CT3", "EA8", "F", "GU", "IS", "OJ0", "S5", "SV5", "SV9", "SY", "TK", "YO"})
-        EXPECT_TRUE(isUbaCountry(QString::fromLatin1(p))) << p;
-    for (const char* p : {"ON", "UA", "W", "CT9", "SV1", "", "dl"})
-        EXPECT_FALSE(isUbaCountry(QString::fromLatin1(p))) << p;
+        checkAll({{215, "W", "Na", p, "Eu", 20, "3"}});
+    for (const char* p : {"UA", "W", "CT9", "SV1", "", "dl"})
+        checkAll({{215, "W", "Na", p, "Eu", 20, "1"}});
 }
