@@ -65,7 +65,7 @@ void DeskForm::analyseCall() {
 // designators of both calls are noted for the rules that score them.
 void DeskForm::startNewCall(const QString& call) {
     if (call != analysedCall_) {
-        dupeState_ = 0;
+        dupeState_ = DupeState::None;
         show("Frame3", false);
         show("LblNeu", false);
         learnExchange_ = false;
@@ -88,14 +88,14 @@ void DeskForm::takeNowForLiveQso() {
 
 // The store button, once a band and a mode are chosen and the QSO is no dupe.
 void DeskForm::enableStoreForAnalysedCall() {
-    if (dupeState_ == 10) return;
+    if (dupeState_ == DupeState::Refused) return;
     const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
     enable("CmdEnterCall", modeChosen && s_.Band != 0);
 }
 
 // A dupe shows its exchange in red; a filled exchange is ready to be typed on.
 void DeskForm::moveCursorToExchange() {
-    if (c("txtIndic").back == colour::kRed) {
+    if (callRefused()) {
         c("TxtRSTR2").back = colour::kRed;
         cursorToEnd("TxtRSTR2");
     }
@@ -136,7 +136,7 @@ void DeskForm::exchangeListStep(const QStringList& entries) {
     // on a duplicate too (only the list is withheld there).
     if (entries.size() == 1) {
         text("TxtRSTR2") = entries.front();
-    } else if (dupeState_ != 10) {
+    } else if (dupeState_ != DupeState::Refused) {
         fillPickList(entries);
     }
     if (text("TxtRSTR2").trimmed().isEmpty()) {
@@ -198,9 +198,9 @@ void DeskForm::showBeam() {
 }
 
 void DeskForm::rejectQso() {
-    c("txtIndic").back = colour::kRed;
+    markCall(CallMark::Refused);
     c("TxtRSTR2").back = colour::kRed;
-    dupeState_ = 10;
+    dupeState_ = DupeState::Refused;
     enable("CmdEnterCall", false);
     forms::askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kNotAllowed),
                        QString());

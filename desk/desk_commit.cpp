@@ -82,7 +82,7 @@ void DeskForm::commitQso() {
     c("TxtRSTR2").back = colour::kPalette14;
     enable("mnuUndo", false);
     enable("CmdEnterCall", false);
-    dupeState_ = 0;
+    dupeState_ = DupeState::None;
 }
 
 bool DeskForm::storeQso() {
@@ -103,7 +103,7 @@ bool DeskForm::storeQso() {
     row.callsign = scoring::normaliseCall(text("txtIndic")).toUpper();
     QString date = nowDate_;
     if (date.size() == 10) date = date.left(6) + date.right(2);
-    if (c("txtIndic").back == colour::kRed) {
+    if (callRefused()) {
         s_.MultValue = QStringLiteral(" ");
         s_.QsoPoints = QStringLiteral(" 0");
     }

@@ -54,7 +54,7 @@ void DeskForm::buildControls() {
     add(QStringLiteral("List2"), ControlKind::List).visible = false;
     add(QStringLiteral("DBGrid9"), ControlKind::Grid);
     c("TxtEroare").visible = false;
-    c("txtIndic").back = colour::kYellow;
+    markCall(CallMark::Typed);
     c("TxtRSTR2").back = colour::kPalette14;
 
     add(QStringLiteral("LblNeu"), ControlKind::Label, QStringLiteral("NEW")).visible = false;
@@ -195,7 +195,7 @@ void DeskForm::handOver() {
 }
 
 void DeskForm::open() {
-    dupeState_ = 0;
+    dupeState_ = DupeState::None;
     spaceAdvance_ = entryComplete_ = false;
     enable("mnuUndo", false);
     show("DBGrid9", true);
@@ -381,6 +381,13 @@ void DeskForm::cursorToEnd(const char* name) {
     f.selLength = 0;
 }
 
+void DeskForm::markCall(CallMark mark) {
+    callMark_ = mark;
+    c("txtIndic").back = mark == CallMark::Refused    ? colour::kRed
+                         : mark == CallMark::Accepted ? colour::kGreen
+                                                      : colour::kYellow;
+}
+
 void DeskForm::focusCall() {
     if (c("txtIndic").enabled) focusAtEnd(QStringLiteral("txtIndic"));
 }
@@ -408,12 +415,12 @@ void DeskForm::clearDesk() {
     show("LblNeu", false);
     for (const char* b : kBandButtons)
         enable(b, true);
-    c("txtIndic").back = colour::kYellow;
+    markCall(CallMark::Typed);
     c("list1").items.clear();
     c("list1").listIndex = -1;
     show("list1", false);
     show("TxtEroare", false);
-    dupeState_ = 0;
+    dupeState_ = DupeState::None;
     analysedCall_.clear();
     typedExchange_ = keepExchange_ = learnExchange_ = societyExchange_ = false;
     refreshLogGrid();
@@ -438,7 +445,7 @@ void DeskForm::abort() {
     snap.frame2 = c("Frame2").visible;
     snap.frame3 = c("Frame3").visible;
     snap.anunt = c("LblAnunt").visible;
-    snap.callBack = c("txtIndic").back;
+    snap.callMark = callMark_;
     snap.dupeState = dupeState_;
     undo_ = snap;
     if (reloadId_) {
@@ -465,7 +472,7 @@ void DeskForm::undo() {
     show("Frame2", snap.frame2);
     show("Frame3", snap.frame3);
     show("LblAnunt", snap.anunt);
-    c("txtIndic").back = snap.callBack;
+    markCall(snap.callMark);
     dupeState_ = snap.dupeState;
     s_.LookupCall = trimmedCall();
     analysedCall_ = s_.LookupCall;

@@ -43,6 +43,20 @@ inline constexpr const char* kKeySummary = "SPACE=Go to Nr Rcvd TAB=Go to each f
                                            "ENTER/F12=Save QSO F1-F11 CW messages";
 } // namespace desk_text
 
+// Where the QSO on the desk stands with the dupe check and the admission rules.
+enum class DupeState {
+    None,     // no dupe (or not checked yet)
+    Refused,  // a dupe, or refused by the contest's rules
+    Answered, // a dupe whose answer ("CALL QSO B4") has been sent
+};
+
+// What the call field's colour shows.
+enum class CallMark {
+    Typed,    // yellow: typed, not analysed
+    Accepted, // green: analysed, no dupe
+    Refused,  // red: a dupe or refused
+};
+
 class DeskForm : public forms::FormModel {
 public:
     // Rows the log grid holds at most: the band's latest QSOs, or the first matches of a
@@ -71,8 +85,10 @@ public:
     void deleteSelectedQso();
 
     // Desk state that the keying and the tests look at.
-    int dupeState() const { return dupeState_; }
-    void setDupeState(int v) { dupeState_ = v; }
+    DupeState dupeState() const { return dupeState_; }
+    void setDupeState(DupeState v) { dupeState_ = v; }
+    // The call is shown red: a dupe or a refused QSO, stored without points.
+    bool callRefused() const { return callMark_ == CallMark::Refused; }
     bool entryComplete() const { return entryComplete_; }
     void setEntryComplete(bool on) { entryComplete_ = on; }
     // The message being sent holds "#8": the QSO is logged together with it.
@@ -204,7 +220,9 @@ private:
     bool entryComplete_ = false;
     bool logOnSend_ = false;
     double cwSpeed_ = 30;
-    int dupeState_ = 0;            // 0, 10 dupe or refused, 100 dupe answer sent
+    DupeState dupeState_ = DupeState::None;
+    CallMark callMark_ = CallMark::Typed;
+    void markCall(CallMark mark);
     bool keepExchange_ = false;    // a taken-back QSO keeps its exchange through re-analysis
     bool typedExchange_ = false;   // the operator typed the received exchange of this QSO
     bool learnExchange_ = false;   // the learned table did not know the call's exchange
@@ -226,8 +244,8 @@ private:
         bool listVisible = false;
         int listIndex = -1;
         bool neu = false, enterEnabled = false, frame2 = true, frame3 = false, anunt = false;
-        forms::Rgb callBack; // the dupe colour decides the points at storing
-        int dupeState = 0;
+        CallMark callMark = CallMark::Typed; // a refused call is stored without points
+        DupeState dupeState = DupeState::None;
     };
     std::optional<Snapshot> undo_;
 

@@ -361,7 +361,7 @@ void DeskForm::finishFromExchangeField() {
     societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
     show("LblNeu", false);
     detectMultiplier();
-    if (c("txtIndic").back == colour::kRed) {
+    if (callRefused()) {
         show("Frame3", true);
         enable("CmdEnterCall", false);
     } else {
@@ -422,7 +422,7 @@ void DeskForm::finishExchange() {
     s_.RcvdReport = text("TxtRSTR1");
     show("LblNeu", false); // the finished exchange decides it anew
     detectMultiplier();
-    if (c("txtIndic").back == colour::kRed) {
+    if (callRefused()) {
         show("Frame3", true);
         s_.QsoPoints = QStringLiteral("0");
         s_.Mult1Value = QStringLiteral(" ");

@@ -21,14 +21,14 @@ void DeskForm::checkDupe() {
     if (rule == scoring::DupeRule::PerBandAndMode)
         dupe = dbs_.log.hasCallBandMode(call, s_.BandText, s_.Mode, except);
     if (dupe) {
-        c("txtIndic").back = colour::kRed;
-        dupeState_ = 10;
+        markCall(CallMark::Refused);
+        dupeState_ = DupeState::Refused;
         show("Frame3", true);
         enable("CmdEnterCall", false);
         return;
     }
-    c("txtIndic").back = colour::kGreen;
-    if (dupeState_ != 10) {
+    markCall(CallMark::Accepted);
+    if (dupeState_ != DupeState::Refused) {
         enable("CmdEnterCall", true);
         if (contest().multiplierAtDupeCheck()) detectMultiplier();
     }

@@ -1,9 +1,9 @@
 // The CW message keys of the desk and what they share with the voice keys.
 #include "keying/desk_keying.h"
 
+#include "core/shared_state.h"
 #include "desk/desk_form.h"
 #include "forms/message_box.h"
-#include "core/shared_state.h"
 
 #include <QMetaObject>
 
@@ -178,16 +178,16 @@ void DeskKeying::keyDupeChecked(DeskForm& desk, int key) {
     light(key, true);
     exchangeFocusPending_ = true;
     s_.LookupCall = desk.trimmedCall();
-    const bool answered = desk.dupeState() == 100;
-    if (desk.dupeState() != 10 && !answered) desk.checkDupe();
+    const bool answered = desk.dupeState() == DupeState::Answered;
+    if (desk.dupeState() != DupeState::Refused && !answered) desk.checkDupe();
     QString message;
     bool keepAnswered = answered;
-    if (desk.dupeState() == 10 && control(desk, "txtIndic").back == colour::kRed) {
-        desk.setDupeState(100);
+    if (desk.dupeState() == DupeState::Refused && desk.callRefused()) {
+        desk.setDupeState(DupeState::Answered);
         message = key == 2 ? desk.trimmedCall() + QStringLiteral(" QSO B4") : QStringLiteral(" ");
         keepAnswered = true;
     } else {
-        desk.setDupeState(0);
+        desk.setDupeState(DupeState::None);
         message = fieldText(desk, key == 2 ? "TxtF2" : "TxtF4");
     }
     analysePending_ = true;
@@ -258,7 +258,8 @@ void DeskKeying::sendMessage(DeskForm& desk, const QString& message, bool keepDu
         analysePending_ = false;
         desk.analyseCall();
         // The analysis finds the dupe again; its answer has been sent all the same.
-        if (keepDupeAnswer && desk.dupeState() == 10) desk.setDupeState(100);
+        if (keepDupeAnswer && desk.dupeState() == DupeState::Refused)
+            desk.setDupeState(DupeState::Answered);
     }
     if (exchangeFocusPending_) desk.focusExchange();
     const Expanded e = expand(desk, message);
