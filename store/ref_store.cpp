@@ -83,6 +83,8 @@ QString RefStore::open(const QString& path) {
 }
 
 void RefStore::close() {
+    countries_.clear();
+    countriesLoaded_ = false;
     statements_.clear();
     conn_.close();
 }
@@ -110,26 +112,35 @@ std::optional<CountryRow> RefStore::firstCountry(QSqlQuery& q) {
     return r;
 }
 
+const CountryIndex& RefStore::countries() {
+    if (!countriesLoaded_ && isOpen()) {
+        std::vector<CountryRow> rows;
+        QSqlQuery& q = statement(QStringLiteral("SELECT ") + kCountryColumns +
+                                 QStringLiteral(" FROM CountryName ORDER BY ID"));
+        if (q.exec()) {
+            while (q.next())
+                rows.push_back(readCountry(q));
+            countries_.build(std::move(rows));
+            // Inside a transaction the rows may still be rolled back: read them again later.
+            countriesLoaded_ = savepointDepth_ == 0;
+        } else {
+            fail(q);
+        }
+        q.finish();
+    }
+    return countries_;
+}
+
 std::optional<CountryRow> RefStore::countryByPrefix(const QString& prefix) {
     if (!isOpen()) return std::nullopt;
-    QSqlQuery& q = statement(QStringLiteral("SELECT ") + kCountryColumns +
-                             QStringLiteral(" FROM CountryName WHERE Pfx=? ORDER BY ID LIMIT 1"));
-    q.bindValue(0, text(prefix));
-    return firstCountry(q);
+    if (const CountryRow* row = countries().byPrefix(prefix)) return *row;
+    return std::nullopt;
 }
 
 std::optional<CountryRow> RefStore::countryByLongestPrefix(const QString& key) {
     if (!isOpen() || key.isEmpty()) return std::nullopt;
-    QString in;
-    for (int i = 0; i < kMaxCallLength; ++i)
-        in += i ? QStringLiteral(",?") : QStringLiteral("?");
-    QSqlQuery& q = statement(QStringLiteral("SELECT ") + kCountryColumns +
-                             QStringLiteral(" FROM CountryName WHERE Pfx IN (") + in +
-                             QStringLiteral(") ORDER BY length(Pfx) DESC, ID LIMIT 1"));
-    const QString k = key.left(kMaxCallLength);
-    for (int i = 0; i < kMaxCallLength; ++i)
-        q.bindValue(i, i < k.size() ? QVariant(k.left(i + 1)) : QVariant());
-    return firstCountry(q);
+    if (const CountryRow* row = countries().longestPrefix(key, kMaxCallLength)) return *row;
+    return std::nullopt;
 }
 
 std::optional<CountryRow> RefStore::countryByExactCall(const QString& call) {
@@ -177,6 +188,7 @@ bool RefStore::insertCountries(const std::vector<CountryRow>& rows) {
 }
 
 bool RefStore::addCountry(const CountryRow& row) {
+    countriesLoaded_ = false;
     return isOpen() && insertCountries({row});
 }
 
@@ -201,6 +213,7 @@ bool RefStore::inTransaction(const std::function<bool()>& work) {
 }
 
 bool RefStore::replaceCountries(const std::vector<CountryRow>& rows) {
+    countriesLoaded_ = false;
     return inTransaction([&] {
         if (QString err = conn_.exec(QStringLiteral("DELETE FROM CountryName")); !err.isEmpty()) {
             lastError_ = err;

@@ -3,6 +3,7 @@
 // and reference exchanges. One function per statement; every value bound as a parameter.
 
 #include "store/connection.h"
+#include "store/country_index.h"
 #include "store/rows.h"
 
 #include <functional>
@@ -29,6 +30,7 @@ public:
     // The open connection, for the statements kept in other files (store/review_queries.h).
     Connection& connection() { return conn_; }
 
+    // Country lookups are answered from the table kept in memory.
     // Country row by exact prefix (the first row when there are several).
     std::optional<CountryRow> countryByPrefix(const QString& prefix);
     // The row of the longest prefix of `key` that is stored (one statement).
@@ -59,6 +61,8 @@ public:
 
 private:
     std::optional<CountryRow> firstCountry(QSqlQuery& q);
+    // The country table in memory, loaded when first asked after opening or a change.
+    const CountryIndex& countries();
     std::optional<IaruRow> firstSociety(QSqlQuery& q);
     QSqlQuery& statement(const QString& sql);
     bool fail(const QSqlQuery& q);
@@ -68,6 +72,8 @@ private:
     QString lastError_;
     std::vector<std::pair<QString, QSqlQuery>> statements_; // prepared once per text
     int savepointDepth_ = 0;
+    CountryIndex countries_;
+    bool countriesLoaded_ = false;
 };
 
 // The columns every read of CountryName selects, in stored order, and the row they give.
