@@ -51,7 +51,7 @@ const char* const kHelpMenusEnglish[] = {"Changing the bands", "Data entry", "CW
 
 DeskWindow::DeskWindow(DeskForm& model, SharedState& state, QWidget* parent)
     : QMainWindow(parent), model_(model), state_(state), binder_(model) {
-    setObjectName(QStringLiteral("FrmQSO"));
+    setObjectName(desk_ctl::form);
     build();
     applyScale();
     connect(&clock_, &QTimer::timeout, this, [this] {
@@ -64,30 +64,30 @@ DeskWindow::DeskWindow(DeskForm& model, SharedState& state, QWidget* parent)
     sync();
 }
 
-QWidget* DeskWindow::field(const char* name, int width) {
+QWidget* DeskWindow::field(const QString& name, int width) {
     auto* e = new QLineEdit(this);
-    e->setObjectName(QLatin1String(name));
+    e->setObjectName(name);
     e->setFocusPolicy(Qt::ClickFocus);
     e->installEventFilter(this);
     if (width > 0) e->setMinimumWidth(width);
-    binder_.bind(QLatin1String(name), e);
+    binder_.bind(name, e);
     return e;
 }
 
-QWidget* DeskWindow::label(const char* name, QWidget* parent) {
+QWidget* DeskWindow::label(const QString& name, QWidget* parent) {
     auto* l = new QLabel(parent ? parent : this);
-    l->setObjectName(QLatin1String(name));
-    binder_.bind(QLatin1String(name), l);
+    l->setObjectName(name);
+    binder_.bind(name, l);
     return l;
 }
 
-QWidget* DeskWindow::button(const char* name) {
+QWidget* DeskWindow::button(const QString& name) {
     auto* b = new QPushButton(this);
-    b->setObjectName(QLatin1String(name));
+    b->setObjectName(name);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);
     b->setMinimumWidth(36); // narrow screens: the layout may squeeze the buttons
-    const QString control = QLatin1String(name);
+    const QString control = name;
     connect(b, &QPushButton::clicked, this, [this, control] { forwardClick(control); });
     binder_.bind(control, b);
     return b;
@@ -101,22 +101,23 @@ void DeskWindow::build() {
 
     // Contest caption, notices.
     auto* top = new QHBoxLayout;
-    QWidget* conc = label("LblConc");
+    QWidget* conc = label(desk_ctl::LblConc);
     QFont big = conc->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     conc->setFont(big);
     top->addWidget(conc);
-    top->addWidget(label("LblAnunt"), 1);
-    top->addWidget(label("LblOffLine"));
-    top->addWidget(label("LblRaport"));
+    top->addWidget(label(desk_ctl::LblAnunt), 1);
+    top->addWidget(label(desk_ctl::LblOffLine));
+    top->addWidget(label(desk_ctl::LblRaport));
     root->addLayout(top);
 
     // Entry fields in one row, captions above.
     auto* entry = new QGridLayout;
     const char* captions[] = {"CALL", "RSTS", "", "RSTR", "", "UTC", "Date"};
-    const char* fields[] = {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR1",
-                            "TxtRSTR2", "TxtUTC",   "TxtDate"};
+    const desk_ctl::Name fields[] = {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2,
+                                     desk_ctl::TxtRSTR1, desk_ctl::TxtRSTR2, desk_ctl::TxtUTC,
+                                     desk_ctl::TxtDate};
     const int stretch[] = {4, 1, 2, 1, 3, 2, 2};
     for (int i = 0; i < 7; ++i) {
         entry->addWidget(new QLabel(QLatin1String(captions[i]), this), 0, i);
@@ -129,15 +130,17 @@ void DeskWindow::build() {
 
     // Analysis fields beside each other.
     auto* analysis = new QHBoxLayout;
-    const char* names[][2] = {{"Country", "TxtCountry"}, {"Cont", "TxtCont"}, {"Pfx", "TxtPrf"},
-                              {"ITU", "TxtITU"},         {"CQ", "TxtCQ"},     {"Beam", "TxtBeam"}};
+    const std::pair<const char*, desk_ctl::Name> names[] = {
+        {"Country", desk_ctl::TxtCountry}, {"Cont", desk_ctl::TxtCont},
+        {"Pfx", desk_ctl::TxtPrf},         {"ITU", desk_ctl::TxtITU},
+        {"CQ", desk_ctl::TxtCQ},           {"Beam", desk_ctl::TxtBeam}};
     for (const auto& [caption, name] : names) {
         analysis->addWidget(new QLabel(QLatin1String(caption), this));
         QWidget* f = field(name);
-        analysis->addWidget(f, QLatin1String(name) == QLatin1String("TxtCountry") ? 4 : 1);
+        analysis->addWidget(f, name == desk_ctl::TxtCountry ? 4 : 1);
     }
     root->addLayout(analysis);
-    QWidget* error = field("TxtEroare");
+    QWidget* error = field(desk_ctl::TxtEroare);
     error->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
     root->addWidget(error);
 
@@ -145,25 +148,25 @@ void DeskWindow::build() {
     auto* middle = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* actions = new QHBoxLayout;
-    actions->addWidget(button("CmdEnterCall"));
-    actions->addWidget(button("CmdAbbruchX"));
-    QWidget* neu = label("LblNeu");
+    actions->addWidget(button(desk_ctl::CmdEnterCall));
+    actions->addWidget(button(desk_ctl::CmdAbbruchX));
+    QWidget* neu = label(desk_ctl::LblNeu);
     neu->setFont(big);
     actions->addWidget(neu);
     auto* dupe = new QGroupBox(this);
-    dupe->setObjectName(QStringLiteral("Frame3"));
+    dupe->setObjectName(desk_ctl::Frame3);
     dupe->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255,0,0); font-weight: bold; }"));
     dupe->setMinimumHeight(24);
-    binder_.bind(QStringLiteral("Frame3"), dupe);
+    binder_.bind(desk_ctl::Frame3, dupe);
     actions->addWidget(dupe, 1);
     left->addLayout(actions);
     auto* lists = new QHBoxLayout;
-    for (const char* name : {"list1", "List2"}) {
+    for (desk_ctl::Name name : {desk_ctl::list1, desk_ctl::List2}) {
         auto* l = new QListWidget(this);
-        l->setObjectName(QLatin1String(name));
+        l->setObjectName(name);
         l->setFocusPolicy(Qt::NoFocus);
         l->setMaximumHeight(90);
-        const QString control = QLatin1String(name);
+        const QString control = name;
         connect(l, &QListWidget::itemClicked, this, [this, control](QListWidgetItem* item) {
             model_.clickItem(control, item->text());
             sync();
@@ -173,18 +176,17 @@ void DeskWindow::build() {
     }
     left->addLayout(lists);
     auto* bands = new QGridLayout;
-    const char* bandButtons[] = {"Cmd10", "Cmd15", "Cmd20", "Cmd40", "Cmd80", "Cmd160"};
-    const char* bandLabels[] = {"Lbl10", "Lbl15", "Lbl20", "Lbl40", "Lbl80", "Lbl160"};
     for (int i = 0; i < 6; ++i) {
-        bands->addWidget(button(bandButtons[i]), 0, i);
-        QWidget* l = label(bandLabels[i]);
+        bands->addWidget(button(desk_ctl::bandButton(i)), 0, i);
+        QWidget* l = label(desk_ctl::bandLabel(i));
         static_cast<QLabel*>(l)->setAlignment(Qt::AlignCenter);
         l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         bands->addWidget(l, 1, i);
     }
-    bands->addWidget(button("CmdCW"), 0, 6);
-    bands->addWidget(button("CmdSSB"), 0, 7);
-    for (const auto& [name, col] : {std::pair{"LblCW", 6}, std::pair{"LblSSB", 7}}) {
+    bands->addWidget(button(desk_ctl::CmdCW), 0, 6);
+    bands->addWidget(button(desk_ctl::CmdSSB), 0, 7);
+    for (const auto& [name, col] :
+         {std::pair{desk_ctl::LblCW, 6}, std::pair{desk_ctl::LblSSB, 7}}) {
         QWidget* l = label(name);
         static_cast<QLabel*>(l)->setAlignment(Qt::AlignCenter);
         l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -197,13 +199,15 @@ void DeskWindow::build() {
     middle->addWidget(compass_, 1);
 
     auto* myData = new QGroupBox(this);
-    myData->setObjectName(QStringLiteral("FrmMyData"));
-    binder_.bind(QStringLiteral("FrmMyData"), myData);
+    myData->setObjectName(desk_ctl::FrmMyData);
+    binder_.bind(desk_ctl::FrmMyData, myData);
     auto* myLayout = new QGridLayout(myData);
     myLayout->setVerticalSpacing(0);
     myLayout->setContentsMargins(6, 2, 6, 2);
-    const char* own[][2] = {{"Call", "LblMyCall"},  {"Cont", "LblMyCnt"},    {"ITU", "LblMyITU"},
-                            {"Pfx", "LblMyCntPfx"}, {"Exch", "LblMyBezirk"}, {"QRA", "LblMyQRA"}};
+    const std::pair<const char*, desk_ctl::Name> own[] = {
+        {"Call", desk_ctl::LblMyCall},   {"Cont", desk_ctl::LblMyCnt},
+        {"ITU", desk_ctl::LblMyITU},     {"Pfx", desk_ctl::LblMyCntPfx},
+        {"Exch", desk_ctl::LblMyBezirk}, {"QRA", desk_ctl::LblMyQRA}};
     int row = 0;
     for (const auto& [caption, name] : own) {
         myLayout->addWidget(new QLabel(QLatin1String(caption), myData), row, 0);
@@ -213,8 +217,8 @@ void DeskWindow::build() {
 
     // Score summary: the current band and the five others.
     auto* score = new QGroupBox(this);
-    score->setObjectName(QStringLiteral("Frame2"));
-    binder_.bind(QStringLiteral("Frame2"), score);
+    score->setObjectName(desk_ctl::Frame2);
+    binder_.bind(desk_ctl::Frame2, score);
     auto* scoreLayout = new QGridLayout(score);
     scoreLayout->setVerticalSpacing(0);
     scoreLayout->setContentsMargins(6, 2, 6, 2);
@@ -222,11 +226,10 @@ void DeskWindow::build() {
     for (int c = 0; c < 4; ++c)
         scoreLayout->addWidget(new QLabel(QLatin1String(heads[c]), score), 0, c);
     for (int r = 0; r < 6; ++r) {
-        const QString suffix = r == 0 ? QString() : QString::number(r);
         int col = 0;
-        for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"}) {
+        for (desk_ctl::Tally column : desk_ctl::kTallies) {
             auto* l = new QLabel(score);
-            const QString name = QLatin1String(base) + suffix;
+            const QString name = desk_ctl::tallyLabel(column, r);
             l->setObjectName(name);
             if (r == 0) {
                 QFont f = l->font();
@@ -242,7 +245,7 @@ void DeskWindow::build() {
 
     // The log grid of the current band.
     grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("DBGrid9"));
+    grid_->setObjectName(desk_ctl::DBGrid9);
     grid_->setFocusPolicy(Qt::NoFocus);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -255,7 +258,7 @@ void DeskWindow::build() {
     });
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
         if (auto* item = grid_->item(r, 0)) model_.selectGridRow(item->text().toLongLong());
-        model_.dblClick(QStringLiteral("DBGrid9"));
+        model_.dblClick(desk_ctl::DBGrid9);
         sync();
     });
     if (state_.DxClusterOn == 100) {
@@ -263,7 +266,7 @@ void DeskWindow::build() {
         auto* logAndCluster = new QHBoxLayout;
         logAndCluster->addWidget(grid_, 3);
         cluster_ = new DxClusterPanel(clusterAddresses(readClusterHosts(state_.AppDir)), this);
-        cluster_->setObjectName(QStringLiteral("FraDxCluster"));
+        cluster_->setObjectName(desk_ctl::FraDxCluster);
         cluster_->onDone = [this] {
             model_.focusCall();
             sync();
@@ -276,65 +279,64 @@ void DeskWindow::build() {
 
     // CW panel and the message keys.
     auto* cw = new QGroupBox(this);
-    cw->setObjectName(QStringLiteral("FrmCwProgr"));
-    binder_.bind(QStringLiteral("FrmCwProgr"), cw);
+    cw->setObjectName(desk_ctl::FrmCwProgr);
+    binder_.bind(desk_ctl::FrmCwProgr, cw);
     auto* cwLayout = new QHBoxLayout(cw);
     cwLayout->addWidget(new QLabel(QStringLiteral("WPM"), cw));
-    cwLayout->addWidget(label("LblWPM", cw));
-    cwLayout->addWidget(label("LblVitezaUp", cw));
-    cwLayout->addWidget(label("LblVitezaDown", cw));
+    cwLayout->addWidget(label(desk_ctl::LblWPM, cw));
+    cwLayout->addWidget(label(desk_ctl::LblVitezaUp, cw));
+    cwLayout->addWidget(label(desk_ctl::LblVitezaDown, cw));
     // The weighting of the dots and dashes.
-    for (const char* name : {"OpB50", "OpB62", "Opb75"}) {
+    for (desk_ctl::Name name : {desk_ctl::OpB50, desk_ctl::OpB62, desk_ctl::Opb75}) {
         auto* option = new QRadioButton(cw);
-        option->setObjectName(QLatin1String(name));
+        option->setObjectName(name);
         option->setFocusPolicy(Qt::NoFocus);
         option->setAutoExclusive(false); // the model decides which one is chosen
-        const QString control = QLatin1String(name);
+        const QString control = name;
         connect(option, &QRadioButton::clicked, this, [this, control] { forwardClick(control); });
         binder_.bind(control, option);
         cwLayout->addWidget(option);
     }
-    cwLayout->addWidget(field("TxtCwCurent"), 3);
+    cwLayout->addWidget(field(desk_ctl::TxtCwCurent), 3);
     cwLayout->addWidget(new QLabel(QStringLiteral("Pause"), cw));
-    cwLayout->addWidget(field("txtPauseCW", 40));
-    cwLayout->addWidget(field("TxtPauseSSB", 40));
-    cwLayout->addWidget(label("LblStopCW", cw));
+    cwLayout->addWidget(field(desk_ctl::txtPauseCW, 40));
+    cwLayout->addWidget(field(desk_ctl::TxtPauseSSB, 40));
+    cwLayout->addWidget(label(desk_ctl::LblStopCW, cw));
     root->addWidget(cw);
     auto* messages = new QGroupBox(this);
-    messages->setObjectName(QStringLiteral("FramTxtCw"));
-    binder_.bind(QStringLiteral("FramTxtCw"), messages);
+    messages->setObjectName(desk_ctl::FramTxtCw);
+    binder_.bind(desk_ctl::FramTxtCw, messages);
     auto* msgLayout = new QGridLayout(messages);
     msgLayout->setVerticalSpacing(1);
     msgLayout->setContentsMargins(4, 2, 4, 2);
     for (int i = 1; i <= 11; ++i) {
         const int r = (i - 1) % 4, c = (i - 1) / 4 * 2;
-        msgLayout->addWidget(button(QStringLiteral("CmdF%1").arg(i).toLatin1().constData()), r, c);
-        msgLayout->addWidget(field(QStringLiteral("TxtF%1").arg(i).toLatin1().constData()), r,
-                             c + 1);
+        msgLayout->addWidget(button(desk_ctl::messageButton(i)), r, c);
+        msgLayout->addWidget(field(desk_ctl::messageText(i)), r, c + 1);
     }
-    auto* legend = static_cast<QLabel*>(label("LblTxtCW", messages));
+    auto* legend = static_cast<QLabel*>(label(desk_ctl::LblTxtCW, messages));
     legend->setWordWrap(true);
     legend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     msgLayout->addWidget(legend, 3, 4, 1, 2);
     root->addWidget(messages);
     // The message buttons stay visible for the voice keyer when the CW texts are hidden.
-    root->addWidget(label("LblJos"));
+    root->addWidget(label(desk_ctl::LblJos));
     setCentralWidget(central);
 
     // Menus.
-    auto action = [this](const char* name) {
+    auto action = [this](desk_ctl::Name name) {
         QAction* a = menuBar()->addAction(QString());
-        a->setObjectName(QLatin1String(name));
-        const QString control = QLatin1String(name);
+        a->setObjectName(name);
+        const QString control = name;
         connect(a, &QAction::triggered, this, [this, control] { forwardClick(control); });
         binder_.bind(control, a);
         return a;
     };
-    action("mnuAnfang");
-    action("mnuBeenden");
-    action("mnuUndo");
+    action(desk_ctl::mnuAnfang);
+    action(desk_ctl::mnuBeenden);
+    action(desk_ctl::mnuUndo);
     QMenu* help = menuBar()->addMenu(QStringLiteral("HELP"));
-    help->setObjectName(QStringLiteral("mnuHelp2"));
+    help->setObjectName(desk_ctl::mnuHelp2);
     for (int i = 0; i < 5; ++i) {
         const bool english = state_.Language == 1000;
         if (english && i == 4) break; // the English help has four desk topics
@@ -415,7 +417,7 @@ bool DeskWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DeskWindow::closeEvent(QCloseEvent* event) {
-    forwardClick(QStringLiteral("mnuBeenden"));
+    forwardClick(desk_ctl::mnuBeenden);
     event->ignore(); // the model ends the program when the operator confirms
 }
 

@@ -35,9 +35,9 @@ protected:
 
 private:
     void build();
-    QWidget* field(const char* name, int width = 0);
-    QWidget* label(const char* name, QWidget* parent = nullptr);
-    QWidget* button(const char* name);
+    QWidget* field(const QString& name, int width = 0);
+    QWidget* label(const QString& name, QWidget* parent = nullptr);
+    QWidget* button(const QString& name);
     void forwardClick(const QString& control);
     void refreshGrid();
     void applyScale();

@@ -1,8 +1,8 @@
 #include "app/setup_window.h"
 
 #include "app/form_events.h"
-#include "platform/help_file.h"
 #include "core/contest_catalogue.h"
+#include "platform/help_file.h"
 #include "scoring/contests/registry.h"
 
 #include <QCheckBox>
@@ -38,7 +38,7 @@ QString noticeLines(const QString& caption) {
 
 SetupWindow::SetupWindow(SetupForm& model, QWidget* parent)
     : QMainWindow(parent), model_(model), binder_(model) {
-    setObjectName(QStringLiteral("FrmInit"));
+    setObjectName(setup_ctl::form);
     setWindowTitle(QStringLiteral("Init"));
     applyScale();
     build();
@@ -52,21 +52,21 @@ void SetupWindow::applyScale() {
     if (scale != 1.0) setFont(scaledFont(font(), scale, false));
 }
 
-QWidget* SetupWindow::field(const char* name, QWidget* parent, int width) {
+QWidget* SetupWindow::field(const QString& name, QWidget* parent, int width) {
     auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
+    e->setObjectName(name);
     e->setFocusPolicy(Qt::ClickFocus);
     e->installEventFilter(this);
     if (width > 0) e->setFixedWidth(width);
-    binder_.bind(QLatin1String(name), e);
+    binder_.bind(name, e);
     return e;
 }
 
-QWidget* SetupWindow::label(const char* name, QWidget* parent) {
+QWidget* SetupWindow::label(const QString& name, QWidget* parent) {
     auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
+    l->setObjectName(name);
     l->setTextFormat(Qt::PlainText);
-    binder_.bind(QLatin1String(name), l);
+    binder_.bind(name, l);
     return l;
 }
 
@@ -86,10 +86,10 @@ QWidget* SetupWindow::choice(const QString& name, QWidget* parent) {
     return b;
 }
 
-QWidget* SetupWindow::frame(const char* name, QWidget* parent) {
+QWidget* SetupWindow::frame(const QString& name, QWidget* parent) {
     auto* g = new QGroupBox(parent);
-    g->setObjectName(QLatin1String(name));
-    binder_.bind(QLatin1String(name), g);
+    g->setObjectName(name);
+    binder_.bind(name, g);
     return g;
 }
 
@@ -101,11 +101,11 @@ void SetupWindow::build() {
 
     // Title and the chosen contest.
     auto* top = new QHBoxLayout;
-    QWidget* title = label("LblContest", central);
+    QWidget* title = label(setup_ctl::LblContest, central);
     title->setFont(scaledFont(font(), 1.3, true));
     top->addWidget(title);
     top->addStretch(1);
-    QWidget* tip = label("LblTipTest", central);
+    QWidget* tip = label(setup_ctl::LblTipTest, central);
     tip->setFont(scaledFont(font(), 1.6, true));
     tip->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
     top->addWidget(tip);
@@ -121,37 +121,37 @@ void SetupWindow::build() {
 
     auto* right = new QVBoxLayout;
     // The wizard: one of its choices is on screen at a time.
-    auto* language = static_cast<QGroupBox*>(frame("FraLimbaj", central));
+    auto* language = static_cast<QGroupBox*>(frame(setup_ctl::FraLimbaj, central));
     auto* languageRow = new QHBoxLayout(language);
-    languageRow->addWidget(choice(QStringLiteral("OpBRomanian"), language));
-    languageRow->addWidget(choice(QStringLiteral("OpbEnglish"), language));
+    languageRow->addWidget(choice(setup_ctl::OpBRomanian, language));
+    languageRow->addWidget(choice(setup_ctl::OpbEnglish, language));
     languageRow->addStretch(1);
     right->addWidget(language);
     right->addWidget(contestFrame(central));
 
-    auto* mode = static_cast<QGroupBox*>(frame("FraConcurs", central));
+    auto* mode = static_cast<QGroupBox*>(frame(setup_ctl::FraConcurs, central));
     auto* modeLayout = new QVBoxLayout(mode);
     auto* modeRow = new QHBoxLayout;
-    modeRow->addWidget(choice(QStringLiteral("OpbConcurs"), mode));
-    modeRow->addWidget(choice(QStringLiteral("OpbTest"), mode));
+    modeRow->addWidget(choice(setup_ctl::OpbConcurs, mode));
+    modeRow->addWidget(choice(setup_ctl::OpbTest, mode));
     modeRow->addStretch(1);
     modeLayout->addLayout(modeRow);
     // The notice explains the two modes: it belongs with their choice.
     notice_ = new QLabel(mode);
-    notice_->setObjectName(QStringLiteral("LblAnunt"));
+    notice_->setObjectName(setup_ctl::LblAnunt);
     notice_->setTextFormat(Qt::PlainText);
     notice_->setWordWrap(true);
     modeLayout->addWidget(notice_);
     right->addWidget(mode);
 
-    auto* logGen = static_cast<QGroupBox*>(frame("FramLogGen", central));
+    auto* logGen = static_cast<QGroupBox*>(frame(setup_ctl::FramLogGen, central));
     auto* logGenLayout = new QGridLayout(logGen);
-    logGenLayout->addWidget(choice(QStringLiteral("ChkNrUp"), logGen), 0, 0);
-    logGenLayout->addWidget(choice(QStringLiteral("ChkNrConst"), logGen), 1, 0);
-    logGenLayout->addWidget(label("LblMode", logGen), 0, 1, 2, 1,
+    logGenLayout->addWidget(choice(setup_ctl::ChkNrUp, logGen), 0, 0);
+    logGenLayout->addWidget(choice(setup_ctl::ChkNrConst, logGen), 1, 0);
+    logGenLayout->addWidget(label(setup_ctl::LblMode, logGen), 0, 1, 2, 1,
                             Qt::AlignRight | Qt::AlignVCenter);
-    logGenLayout->addWidget(choice(QStringLiteral("ChkCWandPH"), logGen), 0, 2);
-    logGenLayout->addWidget(choice(QStringLiteral("ChKCWorPH"), logGen), 1, 2);
+    logGenLayout->addWidget(choice(setup_ctl::ChkCWandPH, logGen), 0, 2);
+    logGenLayout->addWidget(choice(setup_ctl::ChKCWorPH, logGen), 1, 2);
     right->addWidget(logGen);
 
     right->addWidget(messagesFrame(central));
@@ -168,29 +168,31 @@ QWidget* SetupWindow::stationPanel(QWidget* parent) {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
     const int width = fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12;
-    const char* const rows[][2] = {{"LblMyCall", "TxtMyCall"}, {"LblMyPfx", "TxtMyPrfx"},
-                                   {"LblQSO", "TxtMyCont"},    {"LblZone", "TxtZone"},
-                                   {"LblMyQRA", "txtMyQRA"},   {"LblTime", "TxtTime"}};
+    const setup_ctl::Name rows[][2] = {
+        {setup_ctl::LblMyCall, setup_ctl::TxtMyCall}, {setup_ctl::LblMyPfx, setup_ctl::TxtMyPrfx},
+        {setup_ctl::LblQSO, setup_ctl::TxtMyCont},    {setup_ctl::LblZone, setup_ctl::TxtZone},
+        {setup_ctl::LblMyQRA, setup_ctl::txtMyQRA},   {setup_ctl::LblTime, setup_ctl::TxtTime}};
     int row = 0;
     for (const auto& [caption, name] : rows) {
         grid->addWidget(label(caption, panel), row, 0);
         grid->addWidget(field(name, panel, width), row++, 1);
     }
     QFont callFont = scaledFont(font(), 1.25, true);
-    panel->findChild<QWidget*>(QStringLiteral("TxtMyCall"))->setFont(callFont);
+    panel->findChild<QWidget*>(setup_ctl::TxtMyCall)->setFont(callFont);
     // The own exchange, or the control number, under the same caption.
-    grid->addWidget(label("LblBezirk", panel), row, 0);
+    grid->addWidget(label(setup_ctl::LblBezirk, panel), row, 0);
     auto* exchange = new QHBoxLayout;
     exchange->setSpacing(4);
-    exchange->addWidget(field("TxtMyBezirkA", panel, width));
-    exchange->addWidget(field("txtControl", panel, width));
+    exchange->addWidget(field(setup_ctl::TxtMyBezirkA, panel, width));
+    exchange->addWidget(field(setup_ctl::txtControl, panel, width));
     exchange->addStretch(1);
     grid->addLayout(exchange, row++, 1);
-    auto* inscr = static_cast<QLabel*>(label("LblInscr", panel));
+    auto* inscr = static_cast<QLabel*>(label(setup_ctl::LblInscr, panel));
     inscr->setWordWrap(true);
     grid->addWidget(inscr, row++, 0, 1, 2);
-    for (const auto& [caption, name] :
-         {std::pair{"LblSD", "TxtSD"}, std::pair{"LblST", "TxtST"}, std::pair{"LblCP", "TxtCP"}}) {
+    for (const auto& [caption, name] : {std::pair{setup_ctl::LblSD, setup_ctl::TxtSD},
+                                        std::pair{setup_ctl::LblST, setup_ctl::TxtST},
+                                        std::pair{setup_ctl::LblCP, setup_ctl::TxtCP}}) {
         grid->addWidget(label(caption, panel), row, 0);
         grid->addWidget(field(name, panel, width), row++, 1);
     }
@@ -204,24 +206,25 @@ QWidget* SetupWindow::optionsPanel(QWidget* parent) {
     layout->setContentsMargins(0, 6, 0, 0);
     int column = 0;
     for (const auto& [name, yes, no, repeat] :
-         {std::tuple{"FramCW", "OpbCwJ", "OpbCwN", "ChkCwRpt"},
-          std::tuple{"FramSSB", "OpbSSBJ", "OpbSSBN", "ChkSSBRpt"}}) {
+         {std::tuple{setup_ctl::FramCW, setup_ctl::OpbCwJ, setup_ctl::OpbCwN, setup_ctl::ChkCwRpt},
+          std::tuple{setup_ctl::FramSSB, setup_ctl::OpbSSBJ, setup_ctl::OpbSSBN,
+                     setup_ctl::ChkSSBRpt}}) {
         auto* box = static_cast<QGroupBox*>(frame(name, panel));
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setSpacing(2);
         auto* answers = new QHBoxLayout;
-        answers->addWidget(choice(QLatin1String(yes), box));
-        answers->addWidget(choice(QLatin1String(no), box));
+        answers->addWidget(choice(yes, box));
+        answers->addWidget(choice(no, box));
         boxLayout->addLayout(answers);
-        boxLayout->addWidget(choice(QLatin1String(repeat), box));
+        boxLayout->addWidget(choice(repeat, box));
         layout->addWidget(box, 0, column++);
     }
-    layout->addWidget(choice(QStringLiteral("ChkDxCl"), panel), 1, 0, 1, 2);
+    layout->addWidget(choice(setup_ctl::ChkDxCl, panel), 1, 0, 1, 2);
     return panel;
 }
 
 QWidget* SetupWindow::contestFrame(QWidget* parent) {
-    auto* box = static_cast<QGroupBox*>(frame("FRAContest", parent));
+    auto* box = static_cast<QGroupBox*>(frame(setup_ctl::FRAContest, parent));
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     const auto contests = scoring::contests();
@@ -234,16 +237,14 @@ QWidget* SetupWindow::contestFrame(QWidget* parent) {
 }
 
 QWidget* SetupWindow::messagesFrame(QWidget* parent) {
-    auto* box = static_cast<QGroupBox*>(frame("FramTxtCw", parent));
+    auto* box = static_cast<QGroupBox*>(frame(setup_ctl::FramTxtCw, parent));
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     // F1..F6 on the left, F7..F11 on the right: the screen stays short enough for 800x600.
-    for (int i = 1; i <= 11; ++i) {
+    for (int i = 1; i <= setup_ctl::kMessageKeys; ++i) {
         const int row = (i - 1) % 6, column = (i - 1) / 6 * 2;
-        grid->addWidget(label(QStringLiteral("LblF%1").arg(i).toLatin1().constData(), box), row,
-                        column);
-        grid->addWidget(field(QStringLiteral("TxtF%1").arg(i).toLatin1().constData(), box), row,
-                        column + 1);
+        grid->addWidget(label(setup_ctl::messageCaption(i), box), row, column);
+        grid->addWidget(field(setup_ctl::messageText(i), box), row, column + 1);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -253,7 +254,7 @@ QWidget* SetupWindow::messagesFrame(QWidget* parent) {
     hints->setHorizontalSpacing(16);
     hints->setVerticalSpacing(0);
     for (int i = 1; i <= 7; ++i) {
-        const QString name = QStringLiteral("LblHint%1").arg(i);
+        const QString name = setup_ctl::hint(i);
         auto* hint = new QLabel(model_.ctl(name).text.simplified(), box);
         hint->setObjectName(name);
         hint->setStyleSheet(QStringLiteral("color: rgb(80,80,80);"));
@@ -265,23 +266,22 @@ QWidget* SetupWindow::messagesFrame(QWidget* parent) {
 }
 
 void SetupWindow::menus() {
-    auto action = [this](QMenu* menu, const char* name) {
+    auto action = [this](QMenu* menu, const QString& control) {
         QAction* a = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
-        a->setObjectName(QLatin1String(name));
-        const QString control = QLatin1String(name);
+        a->setObjectName(control);
         connect(a, &QAction::triggered, this, [this, control] { forward(control); });
         binder_.bind(control, a);
         return a;
     };
-    action(nullptr, "mnuBeenden");
-    action(nullptr, "mnuQSOfahren");
-    action(nullptr, "mnuLog");
-    action(nullptr, "mnuInpLog");
-    QMenu* help = menuBar()->addMenu(model_.ctl(QStringLiteral("mnuHelp")).text);
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    binder_.bind(QStringLiteral("mnuHelp"), help->menuAction());
+    action(nullptr, setup_ctl::mnuBeenden);
+    action(nullptr, setup_ctl::mnuQSOfahren);
+    action(nullptr, setup_ctl::mnuLog);
+    action(nullptr, setup_ctl::mnuInpLog);
+    QMenu* help = menuBar()->addMenu(model_.ctl(setup_ctl::mnuHelp).text);
+    help->setObjectName(setup_ctl::mnuHelp);
+    binder_.bind(setup_ctl::mnuHelp, help->menuAction());
     for (const HelpMenuEntry& e : helpMenuEntries())
-        if (e.screen == HelpScreen::Setup) action(help, e.menu);
+        if (e.screen == HelpScreen::Setup) action(help, QLatin1String(e.menu));
 }
 
 void SetupWindow::showStatus(const QString& text) {
@@ -293,7 +293,7 @@ void SetupWindow::showStatus(const QString& text) {
 
 void SetupWindow::sync() {
     binder_.sync();
-    const forms::Control& notice = model_.ctl(QStringLiteral("LblAnunt"));
+    const forms::Control& notice = model_.ctl(setup_ctl::LblAnunt);
     const QString text = noticeLines(notice.text);
     if (notice_->text() != text) notice_->setText(text);
     notice_->setVisible(notice.visible && !notice.text.isEmpty());
@@ -313,7 +313,7 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void SetupWindow::closeEvent(QCloseEvent* event) {
     // Closing the window asks like the EXIT menu does.
-    if (!model_.exitConfirmed()) forward(QStringLiteral("mnuBeenden"));
+    if (!model_.exitConfirmed()) forward(setup_ctl::mnuBeenden);
     if (model_.exitConfirmed())
         event->accept();
     else

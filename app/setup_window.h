@@ -27,10 +27,10 @@ protected:
 
 private:
     void build();
-    QWidget* field(const char* name, QWidget* parent, int width = 0);
-    QWidget* label(const char* name, QWidget* parent);
+    QWidget* field(const QString& name, QWidget* parent, int width = 0);
+    QWidget* label(const QString& name, QWidget* parent);
     QWidget* choice(const QString& name, QWidget* parent); // option button or check box
-    QWidget* frame(const char* name, QWidget* parent);
+    QWidget* frame(const QString& name, QWidget* parent);
     QWidget* stationPanel(QWidget* parent);
     QWidget* optionsPanel(QWidget* parent);
     QWidget* contestFrame(QWidget* parent);

@@ -24,7 +24,7 @@ bool isLive(const SharedState& s) {
 // admission rules. The running contest adds its own steps between the common ones.
 void DeskForm::analyseCall() {
     rejected_ = false;
-    const QString raw = scoring::normaliseCall(text("txtIndic"));
+    const QString raw = scoring::normaliseCall(text(desk_ctl::txtIndic));
     s_.RawCall = raw;
     s_.LookupCall = raw.trimmed();
     if (s_.LookupCall.isEmpty()) return;
@@ -39,7 +39,7 @@ void DeskForm::analyseCall() {
 
     // The country, under the national mapping's key where one applies.
     s_.LookupCall = call;
-    text("txtIndic") = call;
+    text(desk_ctl::txtIndic) = call;
     const scoring::MappedKey mapped = scoring::nationalMapping(call);
     findCountry(mapped.mark ? mapped.key : call, call);
     s_.LookupCall = call;
@@ -66,8 +66,8 @@ void DeskForm::analyseCall() {
 void DeskForm::startNewCall(const QString& call) {
     if (call != analysedCall_) {
         dupeState_ = DupeState::None;
-        show("Frame3", false);
-        show("LblNeu", false);
+        show(desk_ctl::Frame3, false);
+        show(desk_ctl::LblNeu, false);
         learnExchange_ = false;
     }
     analysedCall_ = call;
@@ -82,24 +82,24 @@ void DeskForm::takeNowForLiveQso() {
     const QDateTime now = clock_.utcNow();
     nowDate_ = now.toString(QStringLiteral("dd.MM.yy"));
     nowTime_ = now.toString(QStringLiteral("HH:mm"));
-    text("TxtDate") = nowDate_;
-    text("TxtUTC") = nowTime_;
+    text(desk_ctl::TxtDate) = nowDate_;
+    text(desk_ctl::TxtUTC) = nowTime_;
 }
 
 // The store button, once a band and a mode are chosen and the QSO is no dupe.
 void DeskForm::enableStoreForAnalysedCall() {
     if (dupeState_ == DupeState::Refused) return;
     const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
-    enable("CmdEnterCall", modeChosen && s_.Band != 0);
+    enable(desk_ctl::CmdEnterCall, modeChosen && s_.Band != 0);
 }
 
 // A dupe shows its exchange in red; a filled exchange is ready to be typed on.
 void DeskForm::moveCursorToExchange() {
     if (callRefused()) {
-        c("TxtRSTR2").back = colour::kRed;
-        cursorToEnd("TxtRSTR2");
+        c(desk_ctl::TxtRSTR2).back = colour::kRed;
+        cursorToEnd(desk_ctl::TxtRSTR2);
     }
-    if (text("TxtRSTR2").trimmed().size() > 1) cursorToEnd("TxtRSTR2");
+    if (text(desk_ctl::TxtRSTR2).trimmed().size() > 1) cursorToEnd(desk_ctl::TxtRSTR2);
 }
 
 // The own call and the contest's admission rules; a refused QSO is shown and taken off
@@ -119,14 +119,14 @@ bool DeskForm::admitted(const QString& call) {
 }
 
 void DeskForm::offLinePrefill() {
-    enable("TxtDate", true);
-    enable("TxtUTC", true);
-    text("TxtDate") = s_.StartDate.trimmed();
+    enable(desk_ctl::TxtDate, true);
+    enable(desk_ctl::TxtUTC, true);
+    text(desk_ctl::TxtDate) = s_.StartDate.trimmed();
     s_.StartTime = s_.StartTime.left(3);
-    text("TxtUTC") = s_.StartTime.trimmed();
-    cursorToEnd("TxtUTC");
-    c("TxtDate").back = colour::kYellow;
-    c("TxtUTC").back = colour::kYellow;
+    text(desk_ctl::TxtUTC) = s_.StartTime.trimmed();
+    cursorToEnd(desk_ctl::TxtUTC);
+    c(desk_ctl::TxtDate).back = colour::kYellow;
+    c(desk_ctl::TxtUTC).back = colour::kYellow;
 }
 
 // A pick list whose single entry goes straight into the exchange; otherwise the list is
@@ -135,14 +135,14 @@ void DeskForm::exchangeListStep(const QStringList& entries) {
     // A single county or province follows from the call and needs no list: it is prefilled
     // on a duplicate too (only the list is withheld there).
     if (entries.size() == 1) {
-        text("TxtRSTR2") = entries.front();
+        text(desk_ctl::TxtRSTR2) = entries.front();
     } else if (dupeState_ != DupeState::Refused) {
         fillPickList(entries);
     }
-    if (text("TxtRSTR2").trimmed().isEmpty()) {
-        focusAtEnd(QStringLiteral("TxtRSTR2"));
+    if (text(desk_ctl::TxtRSTR2).trimmed().isEmpty()) {
+        focusAtEnd(desk_ctl::TxtRSTR2);
     } else {
-        s_.RcvdExchange = text("TxtRSTR2").trimmed();
+        s_.RcvdExchange = text(desk_ctl::TxtRSTR2).trimmed();
         detectMultiplier();
         focusCall();
     }
@@ -152,11 +152,12 @@ void DeskForm::findCountry(const QString& key, const QString& analysed) {
     std::optional<store::CountryRow> row = dbs_.ref.countryByExactCall(analysed);
     if (!row) row = dbs_.ref.countryByLongestPrefix(key.trimmed().toUpper());
     if (!row) {
-        text("TxtEroare") = analysed + QStringLiteral("  ") + QLatin1String(desk_text::kNotFound);
-        show("TxtEroare", true);
+        text(desk_ctl::TxtEroare) =
+            analysed + QStringLiteral("  ") + QLatin1String(desk_text::kNotFound);
+        show(desk_ctl::TxtEroare, true);
         return;
     }
-    show("TxtEroare", false);
+    show(desk_ctl::TxtEroare, false);
     s_.LookupId = static_cast<double>(row->id);
     s_.LookupCountry = row->country;
     s_.LookupCnt = row->cnt;
@@ -169,21 +170,21 @@ void DeskForm::findCountry(const QString& key, const QString& analysed) {
     // Reports, and an emptied exchange for the next station.
     const QString report =
         s_.Mode == QLatin1String("SSB") ? QStringLiteral("59") : QStringLiteral("599");
-    text("TxtRSTR1") = report;
-    text("TxtRSTE1") = report;
+    text(desk_ctl::TxtRSTR1) = report;
+    text(desk_ctl::TxtRSTE1) = report;
     if (s_.LookupCtyPfx != QLatin1String("YO")) {
         if (keepExchange_)
             keepExchange_ = false;
         else if (!typedExchange_)
-            text("TxtRSTR2") = QStringLiteral(" ");
+            text(desk_ctl::TxtRSTR2) = QStringLiteral(" ");
     }
     contest().onCountryFound(contestView_);
-    text("TxtCountry") = s_.LookupCountry;
-    text("TxtCont") = s_.LookupCnt;
-    text("TxtPrf") = s_.LookupCtyPfx;
-    text("txtIndic") = s_.LookupCall;
-    text("TxtITU") = s_.LookupITU;
-    text("TxtCQ") = s_.LookupCQ;
+    text(desk_ctl::TxtCountry) = s_.LookupCountry;
+    text(desk_ctl::TxtCont) = s_.LookupCnt;
+    text(desk_ctl::TxtPrf) = s_.LookupCtyPfx;
+    text(desk_ctl::txtIndic) = s_.LookupCall;
+    text(desk_ctl::TxtITU) = s_.LookupITU;
+    text(desk_ctl::TxtCQ) = s_.LookupCQ;
     computePoints();
 }
 
@@ -194,17 +195,17 @@ void DeskForm::showBeam() {
     const scoring::LatLon worked = scoring::locatorToCoordinates(loc, &ok);
     if (!ok) return;
     beam_ = scoring::computeBeam({s_.MyLat, s_.MyLon}, worked);
-    text("TxtBeam") = scoring::beamText(beam_);
+    text(desk_ctl::TxtBeam) = scoring::beamText(beam_);
 }
 
 void DeskForm::rejectQso() {
     markCall(CallMark::Refused);
-    c("TxtRSTR2").back = colour::kRed;
+    c(desk_ctl::TxtRSTR2).back = colour::kRed;
     dupeState_ = DupeState::Refused;
-    enable("CmdEnterCall", false);
-    forms::askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kNotAllowed),
+    enable(desk_ctl::CmdEnterCall, false);
+    askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kNotAllowed),
                        QString());
-    enable("mnuUndo", true);
+    enable(desk_ctl::mnuUndo, true);
     // Several failed rules show the message once each; the first keeps the undo.
     if (!rejected_) abort();
     rejected_ = true;
@@ -237,46 +238,46 @@ std::optional<store::LearnedTable> DeskForm::learnedTable() const {
 
 // IARU-HF: the society of an HQ station by its country, else from earlier QSOs.
 void DeskForm::lookupSociety() {
-    if (const auto society = dbs_.ref.societyByPrefix(text("TxtPrf").trimmed())) {
-        text("TxtRSTR2") = society->society;
+    if (const auto society = dbs_.ref.societyByPrefix(text(desk_ctl::TxtPrf).trimmed())) {
+        text(desk_ctl::TxtRSTR2) = society->society;
         focusCall();
         if (!society->society.trimmed().isEmpty()) return;
     }
     const auto earlier = dbs_.log.byCall(trimmedCall());
     for (const store::QsoRow& r : earlier)
-        text("TxtRSTR2") = r.mlt.trimmed();
+        text(desk_ctl::TxtRSTR2) = r.mlt.trimmed();
     if (!earlier.empty()) focusCall();
 }
 
 void DeskForm::fillPickList(const QStringList& entries) {
-    forms::Control& l = c("list1");
+    forms::Control& l = c(desk_ctl::list1);
     l.items = entries;
     l.listIndex = -1;
     l.visible = !entries.isEmpty();
 }
 
 void DeskForm::pickListChosen() {
-    const forms::Control& l = c("list1");
+    const forms::Control& l = c(desk_ctl::list1);
     if (l.listIndex < 0 || l.listIndex >= l.items.size()) return;
-    text("TxtRSTR2") = l.items[l.listIndex];
-    s_.RcvdExchange = text("TxtRSTR2");
+    text(desk_ctl::TxtRSTR2) = l.items[l.listIndex];
+    s_.RcvdExchange = text(desk_ctl::TxtRSTR2);
     detectMultiplier();
-    enable("CmdEnterCall", true);
+    enable(desk_ctl::CmdEnterCall, true);
     focusCall();
 }
 
 void DeskForm::list2Chosen() {
-    const forms::Control& l = c("List2");
+    const forms::Control& l = c(desk_ctl::List2);
     if (l.listIndex < 0 || l.listIndex >= l.items.size()) return;
     const QString pick = l.items[l.listIndex];
-    text("TxtPrf") = pick;
+    text(desk_ctl::TxtPrf) = pick;
     s_.LookupCtyPfx = pick;
     detectMultiplier();
     static const std::pair<const char*, const char*> kNames[] = {
         {"SH", "Shetland"}, {"GM", "Scotland"}, {"JW/B", "Bären Ins"},
         {"JW", "Svalbard"}, {"SV/A", "Athos"},  {"SV", "Greece"}};
     for (const auto& [pfx, name] : kNames)
-        if (pick == QLatin1String(pfx)) text("TxtCountry") = QString::fromUtf8(name);
+        if (pick == QLatin1String(pfx)) text(desk_ctl::TxtCountry) = QString::fromUtf8(name);
 }
 
 } // namespace korvel

@@ -29,18 +29,18 @@ std::pair<QString, QString> splitAtBlank(const QString& s) {
 
 void DeskForm::commitQso() {
     // 1-3.
-    show("Frame3", false);
-    s_.StartDate = text("TxtDate");
-    s_.StartTime = text("TxtUTC");
-    const QString call = scoring::normaliseCall(text("txtIndic")).toUpper();
+    show(desk_ctl::Frame3, false);
+    s_.StartDate = text(desk_ctl::TxtDate);
+    s_.StartTime = text(desk_ctl::TxtUTC);
+    const QString call = scoring::normaliseCall(text(desk_ctl::txtIndic)).toUpper();
     if (call.trimmed().isEmpty()) return;
     // 4. Band buttons back to green.
     const bool no160 = contest().hasNo160Marks();
     for (int band : kBands)
-        if (band != 160 || !no160) ctl(QStringLiteral("Cmd%1").arg(band)).back = colour::kGreen;
+        if (band != 160 || !no160) ctl(desk_ctl::bandButton(bandIndex(band))).back = colour::kGreen;
     // 5. Learning, in contest mode, of an exchange the tables did not know.
     if (s_.ContestMode == 100) {
-        const QString typed = text("TxtRSTR2").trimmed();
+        const QString typed = text(desk_ctl::TxtRSTR2).trimmed();
         const std::optional<LearnedTable> table = learnedTable();
         if (table && learnExchange_ && !typed.isEmpty()) dbs_.ref.learn(*table, call, typed);
     }
@@ -48,18 +48,18 @@ void DeskForm::commitQso() {
     // 6. Date and time: typed off-line, the clock's live. A QSO being corrected keeps
     //    the date and time it was logged with.
     if (s_.OffLineInput == 100 || reloadId_) {
-        nowDate_ = text("TxtDate").trimmed();
-        nowTime_ = text("TxtUTC").trimmed();
+        nowDate_ = text(desk_ctl::TxtDate).trimmed();
+        nowTime_ = text(desk_ctl::TxtUTC).trimmed();
         if (s_.OffLineInput == 100) {
-            text("TxtDate") = s_.StartDate;
-            text("TxtUTC") = s_.StartTime;
+            text(desk_ctl::TxtDate) = s_.StartDate;
+            text(desk_ctl::TxtUTC) = s_.StartTime;
         }
     } else {
         const QDateTime now = clock_.utcNow();
         nowDate_ = now.toString(QStringLiteral("dd.MM.yy"));
         nowTime_ = now.toString(QStringLiteral("HH:mm"));
-        text("TxtDate") = nowDate_;
-        text("TxtUTC") = nowTime_;
+        text(desk_ctl::TxtDate) = nowDate_;
+        text(desk_ctl::TxtUTC) = nowTime_;
     }
     // 7-9.
     // A QSO the log did not take stays on the desk, to be stored again.
@@ -69,38 +69,39 @@ void DeskForm::commitQso() {
     const QString worked = s_.LookupCtyPfx;
     reloadId_.reset();
     clearDesk();
-    show("List2", false);
+    show(desk_ctl::List2, false);
     // 11. The next serial number (a corrected QSO leaves the running number as it was).
     if (wasCorrection) {
-        text("TxtRSTE2") = serialBeforeReload_;
-        text("LblRaport") = raportBeforeReload_;
+        text(desk_ctl::TxtRSTE2) = serialBeforeReload_;
+        text(desk_ctl::LblRaport) = raportBeforeReload_;
         recountTallies();
-    } else if (contest().advancesSerial(text("LblMyCntPfx").trimmed(), worked, s_.NrConst)) {
+    } else if (contest().advancesSerial(text(desk_ctl::LblMyCntPfx).trimmed(), worked,
+                                        s_.NrConst)) {
         nextSerial();
     }
     // 12, 13 (the grid was refreshed by clearing the desk).
-    c("TxtRSTR2").back = colour::kPalette14;
-    enable("mnuUndo", false);
-    enable("CmdEnterCall", false);
+    c(desk_ctl::TxtRSTR2).back = colour::kPalette14;
+    enable(desk_ctl::mnuUndo, false);
+    enable(desk_ctl::CmdEnterCall, false);
     dupeState_ = DupeState::None;
 }
 
 bool DeskForm::storeQso() {
     const scoring::Contest& contest = this->contest();
-    const QString rcvdExchange = text("TxtRSTR2").trimmed();
+    const QString rcvdExchange = text(desk_ctl::TxtRSTR2).trimmed();
     store::QsoRow row;
-    row.rcvd = reportAndExchange(text("TxtRSTR1"), text("TxtRSTR2"));
-    row.sent = reportAndExchange(text("TxtRSTE1"), text("TxtRSTE2"));
+    row.rcvd = reportAndExchange(text(desk_ctl::TxtRSTR1), text(desk_ctl::TxtRSTR2));
+    row.sent = reportAndExchange(text(desk_ctl::TxtRSTE1), text(desk_ctl::TxtRSTE2));
     row.bnd = bandToText(s_.Band, s_.BandText).trimmed();
     contest.adjustAtStore(s_, {.rcvdExchange = rcvdExchange,
-                               .sentExchange = text("TxtRSTE2").trimmed(),
+                               .sentExchange = text(desk_ctl::TxtRSTE2).trimmed(),
                                .societyExchange = societyExchange_,
                                .bothFixed = workedFixed_ && ownFixed_});
     societyExchange_ = false;
     workedFixed_ = ownFixed_ = false;
     if (!contest.countsSecondMultiplier() || s_.Mult1Value.isEmpty())
         s_.Mult1Value = QStringLiteral(" ");
-    row.callsign = scoring::normaliseCall(text("txtIndic")).toUpper();
+    row.callsign = scoring::normaliseCall(text(desk_ctl::txtIndic)).toUpper();
     QString date = nowDate_;
     if (date.size() == 10) date = date.left(6) + date.right(2);
     if (callRefused()) {
@@ -119,9 +120,8 @@ bool DeskForm::storeQso() {
     const bool stored =
         reloadId_ ? dbs_.log.replaceQso(*reloadId_, row) : dbs_.log.insertQso(row) > 0;
     if (!stored) {
-        forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
-                           QStringLiteral("QSO NOT STORED: %1").arg(dbs_.log.lastError()),
-                           QString());
+        askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
+                    QStringLiteral("QSO NOT STORED: %1").arg(dbs_.log.lastError()), QString());
         return false;
     }
     if (reloadId_) return true; // the tallies are counted again after a correction
@@ -139,16 +139,16 @@ bool DeskForm::storeQso() {
 }
 
 void DeskForm::nextSerial() {
-    const scoring::SerialStep step = scoring::nextSerial(text("TxtRSTE2"));
-    text("LblRaport") = step.used;
-    text("TxtRSTE2") = step.next;
+    const scoring::SerialStep step = scoring::nextSerial(text(desk_ctl::TxtRSTE2));
+    text(desk_ctl::LblRaport) = step.used;
+    text(desk_ctl::TxtRSTE2) = step.next;
 }
 
 void DeskForm::serialStart() {
     const auto last = dbs_.log.lastQso();
     const scoring::SerialStep step = scoring::resumeSerial(last ? last->sent : QString());
-    text("LblRaport") = step.used;
-    text("TxtRSTE2") = step.next;
+    text(desk_ctl::LblRaport) = step.used;
+    text(desk_ctl::TxtRSTE2) = step.next;
 }
 
 // Alt+F2: the last QSO (or, pressed again, the one before the QSO already taken back)
@@ -163,14 +163,14 @@ void DeskForm::reloadLastQso() {
     } else {
         row = dbs_.log.lastQso();
         if (!row) return;
-        serialBeforeReload_ = text("TxtRSTE2");
-        raportBeforeReload_ = text("LblRaport");
+        serialBeforeReload_ = text(desk_ctl::TxtRSTE2);
+        raportBeforeReload_ = text(desk_ctl::LblRaport);
     }
     clearDesk();
     reloadId_ = row->id;
-    text("txtIndic") = row->callsign;
-    text("TxtDate") = row->data;
-    text("TxtUTC") = row->utc;
+    text(desk_ctl::txtIndic) = row->callsign;
+    text(desk_ctl::TxtDate) = row->data;
+    text(desk_ctl::TxtUTC) = row->utc;
     const auto [sentReport, sentExchange] = splitAtBlank(row->sent);
     const auto [rcvdReport, rcvdExchange] = splitAtBlank(row->rcvd);
     const int band = row->bnd.trimmed().toInt();
@@ -179,24 +179,24 @@ void DeskForm::reloadLastQso() {
     else if (row->md == QLatin1String("CW"))
         switchToCw();
     if (bandIndex(band) >= 0) switchBand(band);
-    text("TxtRSTE1") = sentReport;
-    text("TxtRSTE2") = sentExchange;
-    text("TxtPrf") = row->pfx.isEmpty() ? QStringLiteral(" ") : row->pfx;
-    s_.LookupCtyPfx = text("TxtPrf");
+    text(desk_ctl::TxtRSTE1) = sentReport;
+    text(desk_ctl::TxtRSTE2) = sentExchange;
+    text(desk_ctl::TxtPrf) = row->pfx.isEmpty() ? QStringLiteral(" ") : row->pfx;
+    s_.LookupCtyPfx = text(desk_ctl::TxtPrf);
     s_.MultValue = row->mlt.isEmpty() ? QStringLiteral(" ") : row->mlt;
     s_.Mult1Value = row->mlt1.isEmpty() ? QStringLiteral(" ") : row->mlt1;
     s_.QsoPoints = row->pct;
-    show("LblNeu", !s_.MultValue.trimmed().isEmpty());
+    show(desk_ctl::LblNeu, !s_.MultValue.trimmed().isEmpty());
     keepExchange_ = true;
-    text("TxtRSTR2") = rcvdExchange;
+    text(desk_ctl::TxtRSTR2) = rcvdExchange;
     analyseCall();
     // The reports and exchanges as they were logged, whatever the analysis prefilled.
-    text("TxtRSTR1") = rcvdReport;
-    text("TxtRSTR2") = rcvdExchange;
-    text("TxtRSTE1") = sentReport;
-    text("TxtRSTE2") = sentExchange;
-    text("TxtDate") = row->data;
-    text("TxtUTC") = row->utc;
+    text(desk_ctl::TxtRSTR1) = rcvdReport;
+    text(desk_ctl::TxtRSTR2) = rcvdExchange;
+    text(desk_ctl::TxtRSTE1) = sentReport;
+    text(desk_ctl::TxtRSTE2) = sentExchange;
+    text(desk_ctl::TxtDate) = row->data;
+    text(desk_ctl::TxtUTC) = row->utc;
     s_.RcvdExchange = rcvdExchange;
     s_.RcvdReport = rcvdReport;
     typedExchange_ = true;
@@ -205,8 +205,8 @@ void DeskForm::reloadLastQso() {
 void DeskForm::deleteSelectedQso() {
     if (gridCurrent_ <= 0) return;
     const int answer =
-        forms::askRecorded(s_, box_, forms::msg::kYesNo, QLatin1String(desk_text::kDeletePrompt),
-                           QLatin1String(desk_text::kDeleteTitle));
+        askRecorded(s_, box_, forms::msg::kYesNo, QLatin1String(desk_text::kDeletePrompt),
+                    QLatin1String(desk_text::kDeleteTitle));
     if (answer == forms::msg::kYes) {
         if (reloadId_ && *reloadId_ == gridCurrent_) reloadId_.reset();
         dbs_.log.deleteQso(gridCurrent_);

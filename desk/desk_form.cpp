@@ -14,18 +14,17 @@ namespace colour = forms::colour;
 
 namespace {
 
-const char* const kBandButtons[] = {"Cmd10", "Cmd15", "Cmd20", "Cmd40", "Cmd80", "Cmd160"};
-const char* const kBandLabels[] = {"Lbl10", "Lbl15", "Lbl20", "Lbl40", "Lbl80", "Lbl160"};
-
 // Entry and analysis fields that ClearDesk empties.
-const char* const kClearedFields[] = {"txtIndic", "TxtRSTR1",   "TxtRSTR2", "TxtUTC",
-                                      "TxtDate",  "TxtCountry", "TxtCont",  "TxtPrf",
-                                      "TxtITU",   "TxtCQ",      "TxtBeam",  "TxtEroare"};
+constexpr desk_ctl::Name kClearedFields[] = {
+    desk_ctl::txtIndic, desk_ctl::TxtRSTR1,   desk_ctl::TxtRSTR2, desk_ctl::TxtUTC,
+    desk_ctl::TxtDate,  desk_ctl::TxtCountry, desk_ctl::TxtCont,  desk_ctl::TxtPrf,
+    desk_ctl::TxtITU,   desk_ctl::TxtCQ,      desk_ctl::TxtBeam,  desk_ctl::TxtEroare};
 
 // Fields Abort saves and Undo writes back.
-const char* const kSnapshotFields[] = {"txtIndic", "TxtEroare", "TxtCountry", "TxtCont",
-                                       "TxtPrf",   "TxtITU",    "TxtCQ",      "TxtBeam",
-                                       "TxtRSTR1", "TxtRSTR2",  "TxtDate",    "TxtUTC"};
+constexpr desk_ctl::Name kSnapshotFields[] = {
+    desk_ctl::txtIndic, desk_ctl::TxtEroare, desk_ctl::TxtCountry, desk_ctl::TxtCont,
+    desk_ctl::TxtPrf,   desk_ctl::TxtITU,    desk_ctl::TxtCQ,      desk_ctl::TxtBeam,
+    desk_ctl::TxtRSTR1, desk_ctl::TxtRSTR2,  desk_ctl::TxtDate,    desk_ctl::TxtUTC};
 
 QString bandName(int index) {
     return QString::number(kBands[static_cast<std::size_t>(index)]);
@@ -35,82 +34,77 @@ QString bandName(int index) {
 
 DeskForm::DeskForm(SharedState& state, store::Databases& dbs, forms::MessageBox& box,
                    const Clock& clock, MessageKeys& keys)
-    : forms::FormModel(QStringLiteral("FrmQSO")), s_(state), dbs_(dbs), box_(box), clock_(clock),
+    : forms::FormModel(desk_ctl::form), s_(state), dbs_(dbs), box_(box), clock_(clock),
       keys_(keys) {
     buildControls();
 }
 
 void DeskForm::buildControls() {
-    for (const char* name : {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR1", "TxtRSTR2", "TxtUTC",
-                             "TxtDate", "TxtCountry", "TxtCont", "TxtPrf", "TxtITU", "TxtCQ",
-                             "TxtBeam", "TxtEroare", "TxtCwCurent", "txtPauseCW", "TxtPauseSSB"})
-        add(QLatin1String(name), ControlKind::Text);
-    for (int i = 1; i <= 11; ++i) {
-        add(QStringLiteral("TxtF%1").arg(i), ControlKind::Text);
-        add(QStringLiteral("CmdF%1").arg(i), ControlKind::Button, QStringLiteral("F%1").arg(i))
-            .back = colour::kRed;
+    for (desk_ctl::Name name :
+         {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2, desk_ctl::TxtRSTR1,
+          desk_ctl::TxtRSTR2, desk_ctl::TxtUTC, desk_ctl::TxtDate, desk_ctl::TxtCountry,
+          desk_ctl::TxtCont, desk_ctl::TxtPrf, desk_ctl::TxtITU, desk_ctl::TxtCQ, desk_ctl::TxtBeam,
+          desk_ctl::TxtEroare, desk_ctl::TxtCwCurent, desk_ctl::txtPauseCW, desk_ctl::TxtPauseSSB})
+        add(name, ControlKind::Text);
+    for (int i = 1; i <= desk_ctl::kMessageKeys; ++i) {
+        add(desk_ctl::messageText(i), ControlKind::Text);
+        add(desk_ctl::messageButton(i), ControlKind::Button, QStringLiteral("F%1").arg(i)).back =
+            colour::kRed;
     }
-    add(QStringLiteral("list1"), ControlKind::List).visible = false;
-    add(QStringLiteral("List2"), ControlKind::List).visible = false;
-    add(QStringLiteral("DBGrid9"), ControlKind::Grid);
-    c("TxtEroare").visible = false;
+    add(desk_ctl::list1, ControlKind::List).visible = false;
+    add(desk_ctl::List2, ControlKind::List).visible = false;
+    add(desk_ctl::DBGrid9, ControlKind::Grid);
+    c(desk_ctl::TxtEroare).visible = false;
     markCall(CallMark::Typed);
-    c("TxtRSTR2").back = colour::kPalette14;
+    c(desk_ctl::TxtRSTR2).back = colour::kPalette14;
 
-    add(QStringLiteral("LblNeu"), ControlKind::Label, QStringLiteral("NEW")).visible = false;
-    add(QStringLiteral("Frame2"), ControlKind::Frame, QStringLiteral("Score Summary"));
-    add(QStringLiteral("Frame3"), ControlKind::Frame, QStringLiteral("WARNING ! QSO DUPE !"))
-        .visible = false;
-    add(QStringLiteral("FrmMyData"), ControlKind::Frame, QStringLiteral("MY DATA"));
-    for (const char* name : {"LblMyCall", "LblMyCnt", "LblMyITU", "LblMyCntPfx", "LblMyBezirk",
-                             "LblMyQRA", "LblRaport", "LblConc", "LblConcurs", "LblWPM"})
-        add(QLatin1String(name), ControlKind::Label);
-    c("LblConcurs").visible = false;
-    add(QStringLiteral("LblAnunt"), ControlKind::Label, QLatin1String(desk_text::kSelectModeBand));
-    add(QStringLiteral("LblOffLine"), ControlKind::Label, QStringLiteral("OFF LINE")).visible =
+    add(desk_ctl::LblNeu, ControlKind::Label, QStringLiteral("NEW")).visible = false;
+    add(desk_ctl::Frame2, ControlKind::Frame, QStringLiteral("Score Summary"));
+    add(desk_ctl::Frame3, ControlKind::Frame, QStringLiteral("WARNING ! QSO DUPE !")).visible =
         false;
-    add(QStringLiteral("LblJos"), ControlKind::Label, QLatin1String(desk_text::kKeySummary));
-    add(QStringLiteral("LblCW"), ControlKind::Label, QStringLiteral("CW")).back = colour::kPalette7;
-    add(QStringLiteral("LblSSB"), ControlKind::Label, QStringLiteral("SSB")).back =
-        colour::kPalette7;
-    add(QStringLiteral("LblStopCW"), ControlKind::Label, QStringLiteral("ESC=STOP CW")).visible =
-        false;
-    add(QStringLiteral("FrmCwProgr"), ControlKind::Frame).visible = false;
+    add(desk_ctl::FrmMyData, ControlKind::Frame, QStringLiteral("MY DATA"));
+    for (desk_ctl::Name name :
+         {desk_ctl::LblMyCall, desk_ctl::LblMyCnt, desk_ctl::LblMyITU, desk_ctl::LblMyCntPfx,
+          desk_ctl::LblMyBezirk, desk_ctl::LblMyQRA, desk_ctl::LblRaport, desk_ctl::LblConc,
+          desk_ctl::LblConcurs, desk_ctl::LblWPM})
+        add(name, ControlKind::Label);
+    c(desk_ctl::LblConcurs).visible = false;
+    add(desk_ctl::LblAnunt, ControlKind::Label, QLatin1String(desk_text::kSelectModeBand));
+    add(desk_ctl::LblOffLine, ControlKind::Label, QStringLiteral("OFF LINE")).visible = false;
+    add(desk_ctl::LblJos, ControlKind::Label, QLatin1String(desk_text::kKeySummary));
+    add(desk_ctl::LblCW, ControlKind::Label, QStringLiteral("CW")).back = colour::kPalette7;
+    add(desk_ctl::LblSSB, ControlKind::Label, QStringLiteral("SSB")).back = colour::kPalette7;
+    add(desk_ctl::LblStopCW, ControlKind::Label, QStringLiteral("ESC=STOP CW")).visible = false;
+    add(desk_ctl::FrmCwProgr, ControlKind::Frame).visible = false;
     // The weighting of the CW elements, and the speed keys' captions.
-    add(QStringLiteral("OpB50"), ControlKind::Option, QStringLiteral("50%")).checked = true;
-    add(QStringLiteral("OpB62"), ControlKind::Option, QStringLiteral("62%"));
-    add(QStringLiteral("Opb75"), ControlKind::Option, QStringLiteral("75%"));
-    add(QStringLiteral("LblVitezaUp"), ControlKind::Label, QStringLiteral("Viteza CW creste"));
-    add(QStringLiteral("LblVitezaDown"), ControlKind::Label, QStringLiteral("Viteza Cw scade"));
-    add(QStringLiteral("FramTxtCw"), ControlKind::Frame, QStringLiteral("TEXT FOR CW")).visible =
-        false;
-    add(QStringLiteral("LblTxtCW"), ControlKind::Label,
+    add(desk_ctl::OpB50, ControlKind::Option, QStringLiteral("50%")).checked = true;
+    add(desk_ctl::OpB62, ControlKind::Option, QStringLiteral("62%"));
+    add(desk_ctl::Opb75, ControlKind::Option, QStringLiteral("75%"));
+    add(desk_ctl::LblVitezaUp, ControlKind::Label, QStringLiteral("Viteza CW creste"));
+    add(desk_ctl::LblVitezaDown, ControlKind::Label, QStringLiteral("Viteza Cw scade"));
+    add(desk_ctl::FramTxtCw, ControlKind::Frame, QStringLiteral("TEXT FOR CW")).visible = false;
+    add(desk_ctl::LblTxtCW, ControlKind::Label,
         QStringLiteral("#1=MyCall:#2=YourCall: #3=Code or MyCounty: #8=LOG:~half space: "
                        ">=VitCwUp:<VitCwDown"));
-    c("txtPauseCW").visible = false;
-    c("TxtPauseSSB").visible = false;
+    c(desk_ctl::txtPauseCW).visible = false;
+    c(desk_ctl::TxtPauseSSB).visible = false;
 
-    add(QStringLiteral("CmdEnterCall"), ControlKind::Button, QStringLiteral("&Enter Call"))
-        .enabled = false;
-    add(QStringLiteral("CmdAbbruchX"), ControlKind::Button, QStringLiteral("&Abort"));
-    add(QStringLiteral("CmdCW"), ControlKind::Button, QStringLiteral("&CW"));
-    add(QStringLiteral("CmdSSB"), ControlKind::Button, QStringLiteral("&SSB"));
+    add(desk_ctl::CmdEnterCall, ControlKind::Button, QStringLiteral("&Enter Call")).enabled = false;
+    add(desk_ctl::CmdAbbruchX, ControlKind::Button, QStringLiteral("&Abort"));
+    add(desk_ctl::CmdCW, ControlKind::Button, QStringLiteral("&CW"));
+    add(desk_ctl::CmdSSB, ControlKind::Button, QStringLiteral("&SSB"));
     for (int i = 0; i < 6; ++i) {
-        add(QLatin1String(kBandButtons[i]), ControlKind::Button, bandName(i)).back = colour::kGreen;
-        add(QLatin1String(kBandLabels[i]), ControlKind::Label, bandName(i)).back =
-            colour::kPalette7;
+        add(desk_ctl::bandButton(i), ControlKind::Button, bandName(i)).back = colour::kGreen;
+        add(desk_ctl::bandLabel(i), ControlKind::Label, bandName(i)).back = colour::kPalette7;
     }
-    for (const char* name : {"LblBand", "LblQSO", "LblPkt", "LblMlt"})
-        add(QLatin1String(name), ControlKind::Label);
-    for (int i = 1; i <= 5; ++i)
-        for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"})
-            add(QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i), ControlKind::Label);
+    for (int row = 0; row < desk_ctl::kTallyRows; ++row)
+        for (desk_ctl::Tally column : desk_ctl::kTallies)
+            add(desk_ctl::tallyLabel(column, row), ControlKind::Label);
 
-    add(QStringLiteral("mnuAnfang"), ControlKind::Menu, QStringLiteral("1_ST_PA&GE"));
-    add(QStringLiteral("mnuBeenden"), ControlKind::Menu, QStringLiteral("E&XIT"));
-    add(QStringLiteral("mnuUndo"), ControlKind::Menu, QStringLiteral("UND&O AFTER ABORT")).enabled =
-        false;
-    setFocus(QStringLiteral("txtIndic"));
+    add(desk_ctl::mnuAnfang, ControlKind::Menu, QStringLiteral("1_ST_PA&GE"));
+    add(desk_ctl::mnuBeenden, ControlKind::Menu, QStringLiteral("E&XIT"));
+    add(desk_ctl::mnuUndo, ControlKind::Menu, QStringLiteral("UND&O AFTER ABORT")).enabled = false;
+    setFocus(desk_ctl::txtIndic);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -119,22 +113,24 @@ void DeskForm::buildControls() {
 void DeskForm::handOver() {
     const scoring::Contest* chosen = scoring::findContest(s_.ContestCode);
     const ContestInfo* contest = chosen ? &chosen->info : nullptr;
-    text("LblConcurs") = QString::number(s_.ContestCode);
+    text(desk_ctl::LblConcurs) = QString::number(s_.ContestCode);
     if (contest) {
-        text("LblConc") = QLatin1String(contest->deskCaption);
+        text(desk_ctl::LblConc) = QLatin1String(contest->deskCaption);
         for (int i = 0; i < 6; ++i) {
             const Switch sw = contest->bandButtons[static_cast<std::size_t>(i)];
             if (sw == Switch::Keep) continue;
-            show(kBandButtons[i], sw == Switch::On);
-            show(kBandLabels[i], sw == Switch::On);
+            ctl(desk_ctl::bandButton(i)).visible = sw == Switch::On;
+            ctl(desk_ctl::bandLabel(i)).visible = sw == Switch::On;
         }
-        if (contest->ssbButton != Switch::Keep) show("CmdSSB", contest->ssbButton == Switch::On);
-        if (contest->deskNotice) text("LblAnunt") = QLatin1String(contest->deskNotice);
+        if (contest->ssbButton != Switch::Keep)
+            show(desk_ctl::CmdSSB, contest->ssbButton == Switch::On);
+        if (contest->deskNotice) text(desk_ctl::LblAnunt) = QLatin1String(contest->deskNotice);
     }
     refreshOwnLabels();
-    text("LblMyQRA") = s_.MyQRACalc.isEmpty() ? s_.MyQRA : s_.MyQRACalc;
+    text(desk_ctl::LblMyQRA) = s_.MyQRACalc.isEmpty() ? s_.MyQRA : s_.MyQRACalc;
     bool located = false;
-    const scoring::LatLon own = scoring::locatorToCoordinates(text("LblMyQRA").trimmed(), &located);
+    const scoring::LatLon own =
+        scoring::locatorToCoordinates(text(desk_ctl::LblMyQRA).trimmed(), &located);
     if (located) {
         s_.MyLat = own.lat;
         s_.MyLon = own.lon;
@@ -145,38 +141,38 @@ void DeskForm::handOver() {
     const SentExchange sent = contest ? (qualifies ? contest->sentQualifying : contest->sentOthers)
                                       : SentExchange::NotSet;
     auto serialFromControl = [&] {
-        show("LblMyBezirk", false);
-        show("LblRaport", true);
-        text("TxtRSTE2") = s_.NextNr;
-        text("LblRaport") = QString::number(s_.NextNr.trimmed().toLongLong() - 1);
+        show(desk_ctl::LblMyBezirk, false);
+        show(desk_ctl::LblRaport, true);
+        text(desk_ctl::TxtRSTE2) = s_.NextNr;
+        text(desk_ctl::LblRaport) = QString::number(s_.NextNr.trimmed().toLongLong() - 1);
     };
     switch (sent) {
     case SentExchange::OwnExchange:
-        text("LblMyBezirk") = s_.MyBezirk;
-        show("LblMyBezirk", true);
-        show("LblRaport", false);
-        text("TxtRSTE2") = s_.MyBezirk;
+        text(desk_ctl::LblMyBezirk) = s_.MyBezirk;
+        show(desk_ctl::LblMyBezirk, true);
+        show(desk_ctl::LblRaport, false);
+        text(desk_ctl::TxtRSTE2) = s_.MyBezirk;
         break;
     case SentExchange::Serial:
-        show("LblMyBezirk", false);
-        show("LblRaport", true);
+        show(desk_ctl::LblMyBezirk, false);
+        show(desk_ctl::LblRaport, true);
         break;
     case SentExchange::SerialFromControl: serialFromControl(); break;
     case SentExchange::OwnItuZone:
-        text("LblMyBezirk") = s_.MyZone;
-        show("LblMyBezirk", true);
-        show("LblRaport", false);
-        text("TxtRSTE2") = s_.MyZone;
+        text(desk_ctl::LblMyBezirk) = s_.MyZone;
+        show(desk_ctl::LblMyBezirk, true);
+        show(desk_ctl::LblRaport, false);
+        text(desk_ctl::TxtRSTE2) = s_.MyZone;
         break;
     case SentExchange::OwnContinent:
         serialFromControl();
-        text("TxtRSTE2") = s_.MyCont.trimmed();
-        text("LblRaport") = s_.MyCont.trimmed();
+        text(desk_ctl::TxtRSTE2) = s_.MyCont.trimmed();
+        text(desk_ctl::LblRaport) = s_.MyCont.trimmed();
         break;
     case SentExchange::ConstantOrSerial:
         if (s_.NrConst == 100) {
-            text("LblMyBezirk") = s_.MyBezirk;
-            text("TxtRSTE2") = s_.MyBezirk;
+            text(desk_ctl::LblMyBezirk) = s_.MyBezirk;
+            text(desk_ctl::TxtRSTE2) = s_.MyBezirk;
         } else {
             serialFromControl();
         }
@@ -185,25 +181,111 @@ void DeskForm::handOver() {
     }
     if (contest && contest->zone == ZoneExchange::Cq && s_.MyCQZone.isEmpty())
         s_.MyCQZone = s_.MyZone;
-    c("TxtF1").back =
-        (s_.CwRepeat == 100 || s_.SsbRepeat == 100) ? colour::kGreen : colour::kYellow;
-    show("LblOffLine", s_.OffLineInput == 100);
+    colourRepeatKey(s_.CwRepeat == 100 || s_.SsbRepeat == 100);
+    show(desk_ctl::LblOffLine, s_.OffLineInput == 100);
     if (s_.OffLineInput == 100) {
-        text("TxtDate") = s_.StartDate;
-        text("TxtUTC") = s_.StartTime;
+        text(desk_ctl::TxtDate) = s_.StartDate;
+        text(desk_ctl::TxtUTC) = s_.StartTime;
     }
+}
+
+// ---------------------------------------------------------------------------------------
+// What the setup screen, the start of a contest and the message keys show and read.
+
+void DeskForm::showContestCaption(const QString& caption) {
+    text(desk_ctl::LblConc) = caption;
+}
+
+void DeskForm::showStartDateTime(const QString& date, const QString& time) {
+    text(desk_ctl::TxtDate) = date;
+    text(desk_ctl::TxtUTC) = time;
+}
+
+void DeskForm::colourRepeatKey(bool repeat) {
+    ctl(desk_ctl::messageText(1)).back = repeat ? colour::kGreen : colour::kYellow;
+}
+
+void DeskForm::hideRepeatPause(bool voice) {
+    show(voice ? desk_ctl::TxtPauseSSB : desk_ctl::txtPauseCW, false);
+}
+
+void DeskForm::showOffLine() {
+    show(desk_ctl::LblOffLine, true);
+}
+
+void DeskForm::hideLogGrid() {
+    show(desk_ctl::DBGrid9, false);
+}
+
+void DeskForm::chooseMode(const QString& mode) {
+    if (mode == QLatin1String("CW")) click(desk_ctl::CmdCW);
+    if (mode == QLatin1String("SSB")) click(desk_ctl::CmdSSB);
+}
+
+QString DeskForm::messageText(int key) const {
+    return ctl(desk_ctl::messageText(key)).text;
+}
+
+QString DeskForm::sentExchange() const {
+    return text(desk_ctl::TxtRSTE2);
+}
+
+QString DeskForm::receivedExchange() const {
+    return text(desk_ctl::TxtRSTR2);
+}
+
+std::array<QString, std::size(desk_ctl::kEntryFields)> DeskForm::entryTexts() const {
+    std::array<QString, std::size(desk_ctl::kEntryFields)> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = text(desk_ctl::kEntryFields[i]);
+    return texts;
+}
+
+int DeskForm::cwWeighting() const {
+    // The first option ticked counts, 50 before 75 before 62.
+    if (ctl(desk_ctl::OpB50).checked) return 50;
+    if (ctl(desk_ctl::Opb75).checked) return 75;
+    if (ctl(desk_ctl::OpB62).checked) return 62;
+    return 0;
+}
+
+void DeskForm::clearKeyedText() {
+    text(desk_ctl::TxtCwCurent).clear();
+}
+
+void DeskForm::addKeyedCharacter(QChar ch) {
+    text(desk_ctl::TxtCwCurent) += ch;
+}
+
+QString DeskForm::pauseText(bool voice) const {
+    return text(voice ? desk_ctl::TxtPauseSSB : desk_ctl::txtPauseCW);
+}
+
+void DeskForm::colourPause(bool voice, forms::Rgb back) {
+    c(voice ? desk_ctl::TxtPauseSSB : desk_ctl::txtPauseCW).back = back;
+}
+
+void DeskForm::lightMessageKey(int key, bool sending) {
+    if (key < 1 || key > desk_ctl::kMessageKeys) return;
+    ctl(desk_ctl::messageButton(key)).back = sending ? colour::kGreen : colour::kRed;
+}
+
+void DeskForm::showError(const QString& message) {
+    forms::Control& e = c(desk_ctl::TxtEroare);
+    e.text = message;
+    e.visible = true;
 }
 
 void DeskForm::open() {
     dupeState_ = DupeState::None;
     spaceAdvance_ = entryComplete_ = false;
-    enable("mnuUndo", false);
-    show("DBGrid9", true);
+    enable(desk_ctl::mnuUndo, false);
+    show(desk_ctl::DBGrid9, true);
     const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
-    show("LblAnunt", !modeChosen || s_.Band == 0);
-    if (s_.SetupDone == 100 && c("Lbl20").visible) s_.Band = 20;
-    for (int i = 1; i <= 11; ++i)
-        ctl(QStringLiteral("TxtF%1").arg(i)).text = s_.cwText(i);
+    show(desk_ctl::LblAnunt, !modeChosen || s_.Band == 0);
+    if (s_.SetupDone == 100 && ctl(desk_ctl::bandLabel(bandIndex(20))).visible) s_.Band = 20;
+    for (int i = 1; i <= desk_ctl::kMessageKeys; ++i)
+        ctl(desk_ctl::messageText(i)).text = s_.cwText(i);
     setCwSpeed(30);
     if (!modeChosen && s_.SetupDone == 0) enableEntryFields(false);
     if (s_.SetupDone == 100) {
@@ -214,24 +296,26 @@ void DeskForm::open() {
     colourModeLabels();
     colourBandLabels();
     recountTallies();
-    show("TxtEroare", false);
+    show(desk_ctl::TxtEroare, false);
     refreshLogGrid();
     opened_ = true;
 }
 
 void DeskForm::refreshOwnLabels() {
-    text("LblMyCall") = s_.MyCall;
-    text("LblMyCnt") = s_.MyCont;
-    text("LblMyITU") = s_.MyZone;
-    text("LblMyCntPfx") = s_.MyPrfx;
-    text("LblMyBezirk") = s_.MyBezirk;
-    text("LblMyQRA") = s_.MyQRA;
+    text(desk_ctl::LblMyCall) = s_.MyCall;
+    text(desk_ctl::LblMyCnt) = s_.MyCont;
+    text(desk_ctl::LblMyITU) = s_.MyZone;
+    text(desk_ctl::LblMyCntPfx) = s_.MyPrfx;
+    text(desk_ctl::LblMyBezirk) = s_.MyBezirk;
+    text(desk_ctl::LblMyQRA) = s_.MyQRA;
 }
 
 void DeskForm::enableEntryFields(bool on) {
-    for (const char* name :
-         {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR1", "TxtRSTR2", "TxtUTC", "TxtDate",
-          "TxtCountry", "TxtCont", "TxtPrf", "TxtITU", "TxtCQ", "TxtBeam"})
+    for (desk_ctl::Name name :
+         {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2, desk_ctl::TxtRSTR1,
+          desk_ctl::TxtRSTR2, desk_ctl::TxtUTC, desk_ctl::TxtDate, desk_ctl::TxtCountry,
+          desk_ctl::TxtCont, desk_ctl::TxtPrf, desk_ctl::TxtITU, desk_ctl::TxtCQ,
+          desk_ctl::TxtBeam})
         enable(name, on);
 }
 
@@ -240,19 +324,21 @@ void DeskForm::enableEntryFields(bool on) {
 
 void DeskForm::colourBandLabels() {
     for (int i = 0; i < 6; ++i)
-        c(kBandLabels[i]).back =
+        ctl(desk_ctl::bandLabel(i)).back =
             kBands[static_cast<std::size_t>(i)] == s_.Band ? colour::kPalette5 : colour::kPalette7;
 }
 
 void DeskForm::colourModeLabels() {
-    c("LblCW").back = s_.Mode == QLatin1String("CW") ? colour::kPalette5 : colour::kPalette7;
-    c("LblSSB").back = s_.Mode == QLatin1String("SSB") ? colour::kPalette5 : colour::kPalette7;
+    c(desk_ctl::LblCW).back =
+        s_.Mode == QLatin1String("CW") ? colour::kPalette5 : colour::kPalette7;
+    c(desk_ctl::LblSSB).back =
+        s_.Mode == QLatin1String("SSB") ? colour::kPalette5 : colour::kPalette7;
 }
 
 void DeskForm::switchBand(int band) {
     if (bandIndex(band) < 0) return;
     const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
-    if (modeChosen) show("LblAnunt", false);
+    if (modeChosen) show(desk_ctl::LblAnunt, false);
     s_.Band = band;
     s_.BandText = bandToText(band, s_.BandText);
     colourBandLabels();
@@ -269,8 +355,8 @@ void DeskForm::switchBand(int band) {
 // The tallies of the bands other than 80 m (the first five rows of the summary).
 void DeskForm::showOtherBandTallies(bool visible) {
     for (int i = 1; i <= 5; ++i)
-        for (const char* base : {"LblBand", "LblQSO", "LblPkt", "LblMlt"})
-            ctl(QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i)).visible = visible;
+        for (desk_ctl::Tally column : desk_ctl::kTallies)
+            ctl(desk_ctl::tallyLabel(column, i)).visible = visible;
 }
 
 void DeskForm::switchToCw() {
@@ -284,14 +370,16 @@ void DeskForm::switchToSsb() {
 void DeskForm::switchMode(bool cw) {
     s_.Mode = cw ? QStringLiteral("CW") : QStringLiteral("SSB");
     colourModeLabels();
-    show("FrmCwProgr", cw && s_.CwByPc == 100);
-    show("FramTxtCw", cw && s_.CwByPc == 100);
-    show("txtPauseCW", cw && s_.CwRepeat == 100 && s_.CwByPc == 100 && s_.OffLineInput != 100);
-    show("TxtPauseSSB", !cw && s_.SsbRepeat == 100 && s_.OffLineInput != 100);
-    text("TxtRSTE1") = text("TxtRSTR1") = cw ? QStringLiteral("599") : QStringLiteral("59");
-    if (s_.Band != 0) show("LblAnunt", false);
-    if (const auto zone = contest().sentOnModeChoice(s_)) text("TxtRSTE2") = *zone;
-    if (!c("txtIndic").enabled) {
+    show(desk_ctl::FrmCwProgr, cw && s_.CwByPc == 100);
+    show(desk_ctl::FramTxtCw, cw && s_.CwByPc == 100);
+    show(desk_ctl::txtPauseCW,
+         cw && s_.CwRepeat == 100 && s_.CwByPc == 100 && s_.OffLineInput != 100);
+    show(desk_ctl::TxtPauseSSB, !cw && s_.SsbRepeat == 100 && s_.OffLineInput != 100);
+    text(desk_ctl::TxtRSTE1) = text(desk_ctl::TxtRSTR1) =
+        cw ? QStringLiteral("599") : QStringLiteral("59");
+    if (s_.Band != 0) show(desk_ctl::LblAnunt, false);
+    if (const auto zone = contest().sentOnModeChoice(s_)) text(desk_ctl::TxtRSTE2) = *zone;
+    if (!c(desk_ctl::txtIndic).enabled) {
         enableEntryFields(true);
         if (s_.SetupDone == 0) focusCall();
     }
@@ -299,11 +387,11 @@ void DeskForm::switchMode(bool cw) {
 
 // The mode buttons also prepare the sent exchange for the contest.
 void DeskForm::prepareSentExchange() {
-    show("LblStopCW", s_.CwByPc == 100);
+    show(desk_ctl::LblStopCW, s_.CwByPc == 100);
     if (contest().resumesSerial(s_.MyPrfx, s_.NrConst)) serialStart();
-    if (contest().sendsOwnExchange(s_.NrConst)) text("TxtRSTE2") = s_.MyBezirk;
+    if (contest().sendsOwnExchange(s_.NrConst)) text(desk_ctl::TxtRSTE2) = s_.MyBezirk;
     if (contest().tallies80Only()) showOtherBandTallies(false);
-    if (opened_ && !c("LblAnunt").visible) focusCall();
+    if (opened_ && !c(desk_ctl::LblAnunt).visible) focusCall();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -351,17 +439,16 @@ void DeskForm::showTallies() {
     int slot = 1;
     for (int i = 0; i < 6; ++i) {
         const BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
-        QString suffix;
-        if (i == current) {
-            suffix = QString();
-        } else {
+        int row = 0;
+        if (i != current) {
             if (slot > 5) continue;
-            suffix = QString::number(slot++);
+            row = slot++;
         }
-        ctl(QStringLiteral("LblBand") + suffix).text = bandName(i);
-        ctl(QStringLiteral("LblQSO") + suffix).text = QString::number(t.qsos);
-        ctl(QStringLiteral("LblPkt") + suffix).text = QString::number(t.points);
-        ctl(QStringLiteral("LblMlt") + suffix).text = QString::number(t.mults);
+        using desk_ctl::tallyLabel, desk_ctl::Tally;
+        ctl(tallyLabel(Tally::Band, row)).text = bandName(i);
+        ctl(tallyLabel(Tally::Qso, row)).text = QString::number(t.qsos);
+        ctl(tallyLabel(Tally::Points, row)).text = QString::number(t.points);
+        ctl(tallyLabel(Tally::Mults, row)).text = QString::number(t.mults);
     }
 }
 
@@ -369,10 +456,10 @@ void DeskForm::showTallies() {
 // Focus, grid, clearing, abort and undo.
 
 QString DeskForm::trimmedCall() const {
-    return text("txtIndic").trimmed();
+    return text(desk_ctl::txtIndic).trimmed();
 }
 
-void DeskForm::cursorToEnd(const char* name) {
+void DeskForm::cursorToEnd(desk_ctl::Name name) {
     forms::Control& f = c(name);
     QString t = f.text;
     while (!t.isEmpty() && t.back() == QLatin1Char(' '))
@@ -383,21 +470,21 @@ void DeskForm::cursorToEnd(const char* name) {
 
 void DeskForm::markCall(CallMark mark) {
     callMark_ = mark;
-    c("txtIndic").back = mark == CallMark::Refused    ? colour::kRed
-                         : mark == CallMark::Accepted ? colour::kGreen
-                                                      : colour::kYellow;
+    c(desk_ctl::txtIndic).back = mark == CallMark::Refused    ? colour::kRed
+                                 : mark == CallMark::Accepted ? colour::kGreen
+                                                              : colour::kYellow;
 }
 
 void DeskForm::focusCall() {
-    if (c("txtIndic").enabled) focusAtEnd(QStringLiteral("txtIndic"));
+    if (c(desk_ctl::txtIndic).enabled) focusAtEnd(desk_ctl::txtIndic);
 }
 
 void DeskForm::focusExchange() {
-    if (!c("TxtRSTR2").enabled) return;
+    if (!c(desk_ctl::TxtRSTR2).enabled) return;
     if (contest().selectsExchangeOnFocus(s_))
-        focusSelectAll(QStringLiteral("TxtRSTR2"));
+        focusSelectAll(desk_ctl::TxtRSTR2);
     else
-        focusAtEnd(QStringLiteral("TxtRSTR2"));
+        focusAtEnd(desk_ctl::TxtRSTR2);
 }
 
 // The grid shows the latest QSOs of the band; older ones are a scroll of the review away.
@@ -406,72 +493,72 @@ void DeskForm::refreshLogGrid() {
 }
 
 void DeskForm::clearDesk() {
-    for (const char* name : kClearedFields)
+    for (desk_ctl::Name name : kClearedFields)
         text(name).clear();
     s_.LookupCall.clear();
     s_.RcvdExchange.clear();
     s_.RcvdReport.clear();
-    show("Frame3", false);
-    show("LblNeu", false);
-    for (const char* b : kBandButtons)
-        enable(b, true);
+    show(desk_ctl::Frame3, false);
+    show(desk_ctl::LblNeu, false);
+    for (int i = 0; i < static_cast<int>(kBands.size()); ++i)
+        ctl(desk_ctl::bandButton(i)).enabled = true;
     markCall(CallMark::Typed);
-    c("list1").items.clear();
-    c("list1").listIndex = -1;
-    show("list1", false);
-    show("TxtEroare", false);
+    c(desk_ctl::list1).items.clear();
+    c(desk_ctl::list1).listIndex = -1;
+    show(desk_ctl::list1, false);
+    show(desk_ctl::TxtEroare, false);
     dupeState_ = DupeState::None;
     analysedCall_.clear();
     typedExchange_ = keepExchange_ = learnExchange_ = societyExchange_ = false;
     refreshLogGrid();
     focusCall();
-    enable("CmdEnterCall", false);
-    show("Frame2", true);
-    show("FrmMyData", true);
-    c("TxtRSTR2").back = colour::kPalette14;
+    enable(desk_ctl::CmdEnterCall, false);
+    show(desk_ctl::Frame2, true);
+    show(desk_ctl::FrmMyData, true);
+    c(desk_ctl::TxtRSTR2).back = colour::kPalette14;
     beam_ = -1;
 }
 
 void DeskForm::abort() {
-    enable("mnuUndo", true);
+    enable(desk_ctl::mnuUndo, true);
     Snapshot snap;
-    for (const char* name : kSnapshotFields)
-        snap.texts.emplace_back(QLatin1String(name), text(name));
-    snap.listItems = c("list1").items;
-    snap.listVisible = c("list1").visible;
-    snap.listIndex = c("list1").listIndex;
-    snap.neu = c("LblNeu").visible;
-    snap.enterEnabled = c("CmdEnterCall").enabled;
-    snap.frame2 = c("Frame2").visible;
-    snap.frame3 = c("Frame3").visible;
-    snap.anunt = c("LblAnunt").visible;
+    for (desk_ctl::Name name : kSnapshotFields)
+        snap.texts.emplace_back(name, text(name));
+    snap.listItems = c(desk_ctl::list1).items;
+    snap.listVisible = c(desk_ctl::list1).visible;
+    snap.listIndex = c(desk_ctl::list1).listIndex;
+    snap.neu = c(desk_ctl::LblNeu).visible;
+    snap.enterEnabled = c(desk_ctl::CmdEnterCall).enabled;
+    snap.frame2 = c(desk_ctl::Frame2).visible;
+    snap.frame3 = c(desk_ctl::Frame3).visible;
+    snap.anunt = c(desk_ctl::LblAnunt).visible;
     snap.callMark = callMark_;
     snap.dupeState = dupeState_;
     undo_ = snap;
     if (reloadId_) {
         // The QSO taken back stays in the log as it was.
-        text("TxtRSTE2") = serialBeforeReload_;
-        text("LblRaport") = raportBeforeReload_;
+        text(desk_ctl::TxtRSTE2) = serialBeforeReload_;
+        text(desk_ctl::LblRaport) = raportBeforeReload_;
         reloadId_.reset();
     }
     clearDesk();
-    show("Frame3", false);
+    show(desk_ctl::Frame3, false);
 }
 
 void DeskForm::undo() {
     if (!undo_) return;
-    enable("mnuUndo", false);
+    enable(desk_ctl::mnuUndo, false);
     const Snapshot& snap = *undo_;
     for (const auto& [name, value] : snap.texts)
         ctl(name).text = value;
-    c("list1").items = snap.listItems;
-    c("list1").visible = snap.listVisible;
-    c("list1").listIndex = snap.listIndex;
-    show("LblNeu", snap.neu);
-    enable("CmdEnterCall", snap.enterEnabled);
-    show("Frame2", snap.frame2);
-    show("Frame3", snap.frame3);
-    show("LblAnunt", snap.anunt);
+    c(desk_ctl::list1).items = snap.listItems;
+    c(desk_ctl::list1).visible = snap.listVisible;
+    c(desk_ctl::list1).listIndex = snap.listIndex;
+    show(desk_ctl::LblNeu, snap.neu);
+    enable(desk_ctl::CmdEnterCall, snap.enterEnabled);
+    show(desk_ctl::Frame2, snap.frame2);
+    show(desk_ctl::Frame3, snap.frame3);
+    show(desk_ctl::LblAnunt, snap.anunt);
     markCall(snap.callMark);
     dupeState_ = snap.dupeState;
     s_.LookupCall = trimmedCall();

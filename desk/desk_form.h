@@ -10,7 +10,9 @@
 //   desk_scoring.cpp   duplicates, multipliers, band marks, points
 //   desk_commit.cpp    storing a QSO, serial numbers, deleting, taking a QSO back
 
+#include "core/recorded_ask.h"
 #include "core/shared_state.h"
+#include "desk/desk_controls.h"
 #include "desk/message_keys.h"
 #include "forms/form_model.h"
 #include "forms/message_box.h"
@@ -22,8 +24,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -73,6 +77,18 @@ public:
     // chosen, loads the message texts and, when coming back, switches the mode on again.
     void open();
 
+    // What the setup screen and the start of a contest show on the desk.
+    void showContestCaption(const QString& caption);
+    void showStartDateTime(const QString& date, const QString& time);
+    // The F1 text is green while a message repeats by itself, yellow otherwise.
+    void colourRepeatKey(bool repeat);
+    // Hides the pause field of the CW (or voice) repeat.
+    void hideRepeatPause(bool voice);
+    void showOffLine();
+    void hideLogGrid();
+    // "CW" or "SSB" as the mode buttons choose it; any other text chooses nothing.
+    void chooseMode(const QString& mode);
+
     // The band and mode buttons.
     void switchBand(int band);
     void switchToCw();
@@ -98,11 +114,26 @@ public:
     double cwSpeed() const { return cwSpeed_; }
     void setCwSpeed(double wpm) {
         cwSpeed_ = wpm;
-        ctl(QStringLiteral("LblWPM")).text = QString::number(wpm);
+        ctl(desk_ctl::LblWPM).text = QString::number(wpm);
     }
     const QString& lastLoggedText() const { return lastLoggedText_; }
     int beamHeading() const { return beam_; } // -1 while there is none
     std::optional<std::int64_t> correcting() const { return reloadId_; }
+
+    // What the message keys read and show.
+    QString messageText(int key) const; // the text of message key 1..11
+    QString sentExchange() const;
+    QString receivedExchange() const;
+    // The entry fields a QSO is stored from, in the order of desk_ctl::kEntryFields.
+    std::array<QString, std::size(desk_ctl::kEntryFields)> entryTexts() const;
+    // The weighting option of the CW elements: 50, 62 or 75 (per cent), 0 for none.
+    int cwWeighting() const;
+    void clearKeyedText();
+    void addKeyedCharacter(QChar ch);
+    QString pauseText(bool voice) const;
+    void colourPause(bool voice, forms::Rgb back);
+    void lightMessageKey(int key, bool sending); // key 1..11
+    void showError(const QString& text);
 
     // Operations the message keys use.
     void analyseCall();
@@ -139,12 +170,12 @@ protected:
 private:
     // Controls.
     void buildControls();
-    QString& text(const char* name) { return ctl(QLatin1String(name)).text; }
-    QString text(const char* name) const { return ctl(QLatin1String(name)).text; }
-    forms::Control& c(const char* name) { return ctl(QLatin1String(name)); }
-    void show(const char* name, bool visible) { ctl(QLatin1String(name)).visible = visible; }
-    void enable(const char* name, bool enabled) { ctl(QLatin1String(name)).enabled = enabled; }
-    void cursorToEnd(const char* name);
+    QString& text(desk_ctl::Name name) { return ctl(name).text; }
+    QString text(desk_ctl::Name name) const { return ctl(name).text; }
+    forms::Control& c(desk_ctl::Name name) { return ctl(name); }
+    void show(desk_ctl::Name name, bool visible) { ctl(name).visible = visible; }
+    void enable(desk_ctl::Name name, bool enabled) { ctl(name).enabled = enabled; }
+    void cursorToEnd(desk_ctl::Name name);
 
     // Bands, modes, tallies.
     void switchMode(bool cw);

@@ -20,16 +20,18 @@ namespace colour = forms::colour;
 namespace {
 
 bool isEntryField(const QString& c) {
-    for (const char* n :
-         {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR1", "TxtRSTR2", "TxtUTC", "TxtDate"})
-        if (c == QLatin1String(n)) return true;
+    for (desk_ctl::Name n :
+         {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2, desk_ctl::TxtRSTR1,
+          desk_ctl::TxtRSTR2, desk_ctl::TxtUTC, desk_ctl::TxtDate})
+        if (c == n) return true;
     return false;
 }
 
 bool upperCasedField(const QString& c) {
-    for (const char* n : {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR2", "TxtUTC"})
-        if (c == QLatin1String(n)) return true;
-    return c.startsWith(QLatin1String("TxtF"));
+    for (desk_ctl::Name n : {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2,
+                             desk_ctl::TxtRSTR2, desk_ctl::TxtUTC})
+        if (c == n) return true;
+    return desk_ctl::messageTextNumber(c) != 0;
 }
 
 // Characters a call sign can hold; everything else is refused at the key.
@@ -39,13 +41,6 @@ bool callCharacter(int ascii) {
            ch == QLatin1Char('/');
 }
 
-int messageFieldNumber(const QString& c) {
-    if (!c.startsWith(QLatin1String("TxtF"))) return 0;
-    bool ok = false;
-    const int n = c.mid(4).toInt(&ok);
-    return ok && n >= 1 && n <= 11 ? n : 0;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -53,19 +48,20 @@ int messageFieldNumber(const QString& c) {
 
 void DeskForm::onKeyDown(const QString& control, KeyEvent& e) {
     if (e.key == Key::Esc || e.key == Key::End) keys_.stop(*this); // ends a message or a repeat
-    if (control == QLatin1String("txtIndic")) {
+    if (control == desk_ctl::txtIndic) {
         keyDownCall(e);
-    } else if (control == QLatin1String("TxtRSTR2")) {
+    } else if (control == desk_ctl::TxtRSTR2) {
         keyDownReceivedExchange(e);
-    } else if (control == QLatin1String("TxtRSTR1")) {
+    } else if (control == desk_ctl::TxtRSTR1) {
         keyDownReceivedReport(e);
-    } else if (control == QLatin1String("TxtRSTE1") || control == QLatin1String("TxtRSTE2")) {
+    } else if (control == desk_ctl::TxtRSTE1 || control == desk_ctl::TxtRSTE2) {
         keyDownSent(control, e);
-    } else if (control == QLatin1String("TxtUTC") || control == QLatin1String("TxtDate")) {
+    } else if (control == desk_ctl::TxtUTC || control == desk_ctl::TxtDate) {
         keyDownTimeDate(control, e);
-    } else if (const int n = messageFieldNumber(control); n && e.key == Key::Tab && n <= 4) {
+    } else if (const int n = desk_ctl::messageTextNumber(control);
+               n && e.key == Key::Tab && n <= 4) {
         s_.cwText(n) = ctl(control).text;
-        focusAtEnd(QStringLiteral("TxtF%1").arg(n + 1));
+        focusAtEnd(desk_ctl::messageText(n + 1));
         e.swallowed = true;
     }
 }
@@ -88,23 +84,23 @@ bool DeskForm::messageKey(const QString& control, KeyEvent& e) {
 bool DeskForm::offLineDateTimeKey(const QString&, const KeyEvent& e) {
     if (e.alt) return true;
     if (e.key == Key::F2) {
-        QString& d = text("TxtDate");
+        QString& d = text(desk_ctl::TxtDate);
         const QString t = d.trimmed();
         d = t.size() >= 10 ? t.right(8) : t.size() >= 8 ? t.right(6) : t;
-        setFocus(QStringLiteral("TxtDate"));
-        c("TxtDate").selStart = 0;
-        c("TxtDate").selLength = 0;
+        setFocus(desk_ctl::TxtDate);
+        c(desk_ctl::TxtDate).selStart = 0;
+        c(desk_ctl::TxtDate).selLength = 0;
     } else if (e.key == Key::F3) {
-        QString& u = text("TxtUTC");
+        QString& u = text(desk_ctl::TxtUTC);
         u = u.left(3);
-        setFocus(QStringLiteral("TxtUTC"));
-        cursorToEnd("TxtUTC");
+        setFocus(desk_ctl::TxtUTC);
+        cursorToEnd(desk_ctl::TxtUTC);
     } else if (e.key == Key::F4) {
-        QString& u = text("TxtUTC");
+        QString& u = text(desk_ctl::TxtUTC);
         u = u.trimmed().right(3);
-        setFocus(QStringLiteral("TxtUTC"));
-        c("TxtUTC").selStart = 0;
-        c("TxtUTC").selLength = 0;
+        setFocus(desk_ctl::TxtUTC);
+        c(desk_ctl::TxtUTC).selStart = 0;
+        c(desk_ctl::TxtUTC).selLength = 0;
     }
     return true;
 }
@@ -113,12 +109,12 @@ void DeskForm::keyDownCall(KeyEvent& e) {
     if (e.key == Key::Tab) {
         e.swallowed = true;
         if (trimmedCall().size() > 2) analyseCall();
-        if (!rejected_) focusSelectAll(QStringLiteral("TxtRSTR2"));
+        if (!rejected_) focusSelectAll(desk_ctl::TxtRSTR2);
         return;
     }
     if (e.key == Key::F12 || e.key == Key::Insert) {
         e.swallowed = true;
-        if (c("CmdEnterCall").enabled) {
+        if (c(desk_ctl::CmdEnterCall).enabled) {
             commitQso();
             focusCall();
         }
@@ -128,13 +124,13 @@ void DeskForm::keyDownCall(KeyEvent& e) {
         e.swallowed = true;
         reloadLastQso();
         focusCall();
-        enable("CmdEnterCall", true);
+        enable(desk_ctl::CmdEnterCall, true);
         return;
     }
     if (e.alt) {
-        const auto clearAndFocus = [&](const char* field) {
+        const auto clearAndFocus = [&](desk_ctl::Name field) {
             text(field).clear();
-            focusAtEnd(QLatin1String(field));
+            focusAtEnd(field);
         };
         switch (e.key) {
         case Key::F4:
@@ -143,25 +139,25 @@ void DeskForm::keyDownCall(KeyEvent& e) {
         case Key::F7: e.swallowed = true; return;
         case Key::F8:
             e.swallowed = true;
-            clearAndFocus("TxtRSTR1");
+            clearAndFocus(desk_ctl::TxtRSTR1);
             return;
         case Key::F9:
             e.swallowed = true;
-            text("TxtRSTR2").clear();
+            text(desk_ctl::TxtRSTR2).clear();
             focusExchange();
             return;
         case Key::F10:
             e.swallowed = true;
-            clearAndFocus("TxtRSTE1");
+            clearAndFocus(desk_ctl::TxtRSTE1);
             return;
         case Key::F11:
             e.swallowed = true;
-            clearAndFocus("TxtRSTE2");
+            clearAndFocus(desk_ctl::TxtRSTE2);
             return;
         default: break;
         }
     }
-    if (messageKey(QStringLiteral("txtIndic"), e)) return;
+    if (messageKey(desk_ctl::txtIndic, e)) return;
     if (e.key == Key::PageUp || e.key == Key::PageDown) { // CW speed
         e.swallowed = true;
         if (!keys_.busy()) keys_.speedKey(*this, e.key == Key::PageUp ? 2 : -2);
@@ -177,34 +173,34 @@ void DeskForm::keyDownReceivedExchange(KeyEvent& e) {
     }
     if (e.key == Key::Tab) {
         e.swallowed = true;
-        setFocus(QStringLiteral("TxtRSTR1"));
-        c("TxtRSTR1").selStart = 1;
-        c("TxtRSTR1").selLength = 1;
+        setFocus(desk_ctl::TxtRSTR1);
+        c(desk_ctl::TxtRSTR1).selStart = 1;
+        c(desk_ctl::TxtRSTR1).selLength = 1;
         return;
     }
-    messageKey(QStringLiteral("TxtRSTR2"), e);
+    messageKey(desk_ctl::TxtRSTR2, e);
 }
 
 void DeskForm::keyDownReceivedReport(KeyEvent& e) {
     if (e.key == Key::Space) spaceAdvance_ = true;
     if (e.key == Key::Tab) {
         e.swallowed = true;
-        setFocus(QStringLiteral("TxtRSTE1"));
-        c("TxtRSTE1").selStart = 1;
-        c("TxtRSTE1").selLength = 1;
+        setFocus(desk_ctl::TxtRSTE1);
+        c(desk_ctl::TxtRSTE1).selStart = 1;
+        c(desk_ctl::TxtRSTE1).selLength = 1;
         return;
     }
-    messageKey(QStringLiteral("TxtRSTR1"), e);
+    messageKey(desk_ctl::TxtRSTR1, e);
 }
 
 void DeskForm::keyDownSent(const QString& control, KeyEvent& e) {
     if (e.key == Key::Space) spaceAdvance_ = true;
     if (e.key == Key::Tab) {
         e.swallowed = true;
-        if (control == QLatin1String("TxtRSTE1"))
-            focusSelectAll(QStringLiteral("txtIndic"));
+        if (control == desk_ctl::TxtRSTE1)
+            focusSelectAll(desk_ctl::txtIndic);
         else
-            focusSelectAll(QStringLiteral("TxtRSTR2"));
+            focusSelectAll(desk_ctl::TxtRSTR2);
     }
 }
 
@@ -218,25 +214,25 @@ void DeskForm::keyDownTimeDate(const QString&, KeyEvent& e) {
 void DeskForm::onKeyPress(const QString& control, int& ascii) {
     if (ascii >= 'a' && ascii <= 'z' && upperCasedField(control)) ascii -= 32;
     if (ascii == '"') ascii = 0; // never part of a call, a report or an exchange
-    if (control == QLatin1String("txtIndic") || control == QLatin1String("TxtRSTR1") ||
-        control == QLatin1String("TxtRSTR2"))
+    if (control == desk_ctl::txtIndic || control == desk_ctl::TxtRSTR1 ||
+        control == desk_ctl::TxtRSTR2)
         keys_.operatorTyped(control); // typing ends an automatic repeat
 
-    if (control == QLatin1String("txtIndic")) {
+    if (control == desk_ctl::txtIndic) {
         if (ascii == 32) {
             ascii = 0;
             if (trimmedCall().size() >= 3) {
                 analyseCall();
                 if (rejected_) return;
-                text("txtIndic") = trimmedCall();
+                text(desk_ctl::txtIndic) = trimmedCall();
                 focusExchange();
-                if (s_.OffLineInput == 100) focusAtEnd(QStringLiteral("TxtUTC"));
+                if (s_.OffLineInput == 100) focusAtEnd(desk_ctl::TxtUTC);
             }
             return;
         }
         if (ascii == 13) {
             ascii = 0;
-            if (c("CmdEnterCall").enabled) {
+            if (c(desk_ctl::CmdEnterCall).enabled) {
                 commitQso();
                 focusCall();
             }
@@ -253,7 +249,7 @@ void DeskForm::onKeyPress(const QString& control, int& ascii) {
         if (ascii != 0) refreshOwnLabels();
         return;
     }
-    if (control == QLatin1String("TxtRSTR2")) {
+    if (control == desk_ctl::TxtRSTR2) {
         if (ascii == 9 || ascii == 27) ascii = 0;
         if (ascii == 32 && spaceAdvance_) {
             ascii = 0;
@@ -270,28 +266,27 @@ void DeskForm::onKeyPress(const QString& control, int& ascii) {
         if (ascii >= 32) typedExchange_ = true;
         return;
     }
-    if (control == QLatin1String("TxtRSTR1")) {
+    if (control == desk_ctl::TxtRSTR1) {
         if (ascii == 9 || ascii == 27) ascii = 0;
         if (ascii == 32 && spaceAdvance_) {
             ascii = 0;
             spaceAdvance_ = false;
-            enable("CmdEnterCall", true);
-            s_.RcvdReport = text("TxtRSTR1");
-            s_.RcvdExchange = text("TxtRSTR2");
+            enable(desk_ctl::CmdEnterCall, true);
+            s_.RcvdReport = text(desk_ctl::TxtRSTR1);
+            s_.RcvdExchange = text(desk_ctl::TxtRSTR2);
             focusCall();
             return;
         }
         if (ascii == 13) ascii = 0; // Enter does nothing here
         return;
     }
-    if (control == QLatin1String("TxtRSTE1") || control == QLatin1String("TxtRSTE2")) {
+    if (control == desk_ctl::TxtRSTE1 || control == desk_ctl::TxtRSTE2) {
         if (ascii == 9 || ascii == 27) ascii = 0;
         if (ascii == 32 && spaceAdvance_) {
             ascii = 0;
             spaceAdvance_ = false;
-            (control == QLatin1String("TxtRSTE1") ? s_.SentReport : s_.SentExchange) =
-                ctl(control).text;
-            enable("CmdEnterCall", true);
+            (control == desk_ctl::TxtRSTE1 ? s_.SentReport : s_.SentExchange) = ctl(control).text;
+            enable(desk_ctl::CmdEnterCall, true);
             if (checkEntry()) focusCall();
             return;
         }
@@ -301,21 +296,21 @@ void DeskForm::onKeyPress(const QString& control, int& ascii) {
         }
         return;
     }
-    if (control == QLatin1String("TxtUTC")) {
+    if (control == desk_ctl::TxtUTC) {
         keyPressTime(ascii);
         return;
     }
-    if (control == QLatin1String("TxtDate")) {
+    if (control == desk_ctl::TxtDate) {
         keyPressDate(ascii);
         return;
     }
-    if (const int n = messageFieldNumber(control)) {
+    if (const int n = desk_ctl::messageTextNumber(control)) {
         if (ascii == 13) {
             ascii = 0;
             if (n <= 7) {
                 s_.cwText(n) = ctl(control).text;
                 if (n < 7)
-                    focusAtEnd(QStringLiteral("TxtF%1").arg(n + 1));
+                    focusAtEnd(desk_ctl::messageText(n + 1));
                 else
                     focusCall();
             }
@@ -328,19 +323,19 @@ void DeskForm::onKeyPress(const QString& control, int& ascii) {
 // Key-up: partial-call lookup, county completion, off-line time.
 
 void DeskForm::onKeyUp(const QString& control, const KeyEvent& e) {
-    if (control == QLatin1String("txtIndic")) {
+    if (control == desk_ctl::txtIndic) {
         if (e.key == Key::Char || e.key == Key::Backspace || e.key == Key::Delete)
             partialCallLookup();
         return;
     }
-    if (control == QLatin1String("TxtRSTR2")) {
+    if (control == desk_ctl::TxtRSTR2) {
         const QString call = trimmedCall().toUpper();
-        const QString typed = text("TxtRSTR2").trimmed();
+        const QString typed = text(desk_ctl::TxtRSTR2).trimmed();
         QString completed;
         if (typed.size() == 1 && call.size() >= 3)
             completed = contest().completeExchange(s_, call, typed);
         if (!completed.isEmpty()) {
-            text("TxtRSTR2") = completed;
+            text(desk_ctl::TxtRSTR2) = completed;
             finishFromExchangeField();
         } else if (spaceAdvance_) {
             spaceAdvance_ = false;
@@ -348,24 +343,24 @@ void DeskForm::onKeyUp(const QString& control, const KeyEvent& e) {
         }
         return;
     }
-    if (control == QLatin1String("TxtUTC") && s_.OffLineInput == 100 && e.key == Key::Char &&
-        text("TxtUTC").trimmed().size() >= 5)
+    if (control == desk_ctl::TxtUTC && s_.OffLineInput == 100 && e.key == Key::Char &&
+        text(desk_ctl::TxtUTC).trimmed().size() >= 5)
         validateTime();
 }
 
 // The exchange is finished from the received-exchange field (a completed county).
 void DeskForm::finishFromExchangeField() {
-    text("TxtRSTR2") = text("TxtRSTR2").toUpper();
-    s_.RcvdExchange = text("TxtRSTR2");
-    s_.RcvdReport = text("TxtRSTR1");
-    societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
-    show("LblNeu", false);
+    text(desk_ctl::TxtRSTR2) = text(desk_ctl::TxtRSTR2).toUpper();
+    s_.RcvdExchange = text(desk_ctl::TxtRSTR2);
+    s_.RcvdReport = text(desk_ctl::TxtRSTR1);
+    societyExchange_ = !scoring::isNumber(text(desk_ctl::TxtRSTR2).trimmed());
+    show(desk_ctl::LblNeu, false);
     detectMultiplier();
     if (callRefused()) {
-        show("Frame3", true);
-        enable("CmdEnterCall", false);
+        show(desk_ctl::Frame3, true);
+        enable(desk_ctl::CmdEnterCall, false);
     } else {
-        enable("CmdEnterCall", true);
+        enable(desk_ctl::CmdEnterCall, true);
     }
     focusCall();
 }
@@ -385,21 +380,21 @@ bool DeskForm::checkEntry() {
         focusCall();
         return false;
     }
-    for (const char* field : {"TxtRSTE1", "TxtRSTE2", "TxtRSTR1"})
+    for (desk_ctl::Name field : {desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2, desk_ctl::TxtRSTR1})
         if (text(field).trimmed().size() < 2) {
-            focusAtEnd(QLatin1String(field));
+            focusAtEnd(field);
             return false;
         }
-    if (text("TxtRSTR2").trimmed().isEmpty()) {
+    if (text(desk_ctl::TxtRSTR2).trimmed().isEmpty()) {
         focusExchange();
         return false;
     }
-    if (text("TxtDate").trimmed().size() < 8) {
-        focusAtEnd(QStringLiteral("TxtDate"));
+    if (text(desk_ctl::TxtDate).trimmed().size() < 8) {
+        focusAtEnd(desk_ctl::TxtDate);
         return false;
     }
-    if (text("TxtUTC").trimmed().size() < 5) {
-        focusAtEnd(QStringLiteral("TxtUTC"));
+    if (text(desk_ctl::TxtUTC).trimmed().size() < 5) {
+        focusAtEnd(desk_ctl::TxtUTC);
         return false;
     }
     entryComplete_ = true;
@@ -408,7 +403,7 @@ bool DeskForm::checkEntry() {
 
 void DeskForm::padSerial() {
     if (!contest().padsReceivedSerial(s_.LookupCtyPfx)) return;
-    QString& x = text("TxtRSTR2");
+    QString& x = text(desk_ctl::TxtRSTR2);
     const QString t = x.trimmed();
     if (t.size() == 1) x = QStringLiteral("00") + t;
     if (t.size() == 2) x = QStringLiteral("0") + t;
@@ -416,18 +411,18 @@ void DeskForm::padSerial() {
 
 void DeskForm::finishExchange() {
     padSerial();
-    societyExchange_ = !scoring::isNumber(text("TxtRSTR2").trimmed());
-    text("TxtRSTR2") = text("TxtRSTR2").toUpper();
-    s_.RcvdExchange = text("TxtRSTR2");
-    s_.RcvdReport = text("TxtRSTR1");
-    show("LblNeu", false); // the finished exchange decides it anew
+    societyExchange_ = !scoring::isNumber(text(desk_ctl::TxtRSTR2).trimmed());
+    text(desk_ctl::TxtRSTR2) = text(desk_ctl::TxtRSTR2).toUpper();
+    s_.RcvdExchange = text(desk_ctl::TxtRSTR2);
+    s_.RcvdReport = text(desk_ctl::TxtRSTR1);
+    show(desk_ctl::LblNeu, false); // the finished exchange decides it anew
     detectMultiplier();
     if (callRefused()) {
-        show("Frame3", true);
+        show(desk_ctl::Frame3, true);
         s_.QsoPoints = QStringLiteral("0");
         s_.Mult1Value = QStringLiteral(" ");
     } else {
-        enable("CmdEnterCall", true);
+        enable(desk_ctl::CmdEnterCall, true);
     }
     focusCall();
     showBeam();
@@ -436,10 +431,10 @@ void DeskForm::finishExchange() {
 void DeskForm::loggingSequence(bool finishFirst) {
     if (finishFirst) finishExchange();
     if (!checkEntry()) {
-        forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
-                           QLatin1String(desk_text::kIncomplete), QString());
+        askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
+                    QLatin1String(desk_text::kIncomplete), QString());
         refreshLogGrid();
-        if (text("TxtRSTR2").trimmed().isEmpty()) focusExchange();
+        if (text(desk_ctl::TxtRSTR2).trimmed().isEmpty()) focusExchange();
         if (trimmedCall().size() < 3) focusCall();
         return;
     }
@@ -465,7 +460,7 @@ void DeskForm::keyPressTime(int& ascii) {
         ascii = 0;
         return;
     }
-    forms::Control& f = c("TxtUTC");
+    forms::Control& f = c(desk_ctl::TxtUTC);
     if (ascii > 32 && f.text.size() == 2 && f.selLength == 0) {
         f.text += QLatin1Char(':');
         f.selStart = 3;
@@ -473,22 +468,21 @@ void DeskForm::keyPressTime(int& ascii) {
 }
 
 bool DeskForm::validateTime() {
-    const QString t = text("TxtUTC").trimmed();
+    const QString t = text(desk_ctl::TxtUTC).trimmed();
     QTime time = QTime::fromString(t, QStringLiteral("H:m"));
     if (!time.isValid()) time = QTime::fromString(t, QStringLiteral("HHmm"));
     if (!time.isValid()) {
-        forms::askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kBadTime),
-                           QString());
-        text("TxtUTC") = QStringLiteral(" ");
-        focusAtEnd(QStringLiteral("TxtUTC"));
-        c("TxtUTC").selStart = 0;
+        askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kBadTime), QString());
+        text(desk_ctl::TxtUTC) = QStringLiteral(" ");
+        focusAtEnd(desk_ctl::TxtUTC);
+        c(desk_ctl::TxtUTC).selStart = 0;
         return false;
     }
-    text("TxtUTC") = time.toString(QStringLiteral("HH:mm"));
-    nowTime_ = text("TxtUTC");
-    enable("CmdEnterCall", true);
-    if (s_.OffLineInput == 100 && text("TxtRSTR2").trimmed().isEmpty())
-        focusAtEnd(QStringLiteral("TxtRSTR2"));
+    text(desk_ctl::TxtUTC) = time.toString(QStringLiteral("HH:mm"));
+    nowTime_ = text(desk_ctl::TxtUTC);
+    enable(desk_ctl::CmdEnterCall, true);
+    if (s_.OffLineInput == 100 && text(desk_ctl::TxtRSTR2).trimmed().isEmpty())
+        focusAtEnd(desk_ctl::TxtRSTR2);
     else
         focusCall();
     return true;
@@ -499,7 +493,7 @@ void DeskForm::keyPressDate(int& ascii) {
         ascii = 0;
         if (spaceAdvance_) {
             spaceAdvance_ = false;
-            enable("CmdEnterCall", true);
+            enable(desk_ctl::CmdEnterCall, true);
             validateDate();
         }
         return;
@@ -508,7 +502,7 @@ void DeskForm::keyPressDate(int& ascii) {
         ascii = 0;
         return;
     }
-    forms::Control& f = c("TxtDate");
+    forms::Control& f = c(desk_ctl::TxtDate);
     if (ascii > 32 && (f.text.size() == 2 || f.text.size() == 5) && f.selLength == 0 &&
         f.selStart == f.text.size()) {
         f.text += QLatin1Char('.');
@@ -517,7 +511,7 @@ void DeskForm::keyPressDate(int& ascii) {
 }
 
 bool DeskForm::validateDate() {
-    const QString t = text("TxtDate").trimmed();
+    const QString t = text(desk_ctl::TxtDate).trimmed();
     QDate date = QDate::fromString(t, QStringLiteral("d.M.yyyy"));
     if (!date.isValid()) {
         const QStringList parts = t.split(QLatin1Char('.'));
@@ -528,20 +522,19 @@ bool DeskForm::validateDate() {
         }
     }
     if (!date.isValid()) {
-        forms::askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kBadDate),
-                           QString());
-        text("TxtDate") = QStringLiteral(" ");
-        setFocus(QStringLiteral("TxtDate"));
-        c("TxtDate").selStart = 0;
+        askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kBadDate), QString());
+        text(desk_ctl::TxtDate) = QStringLiteral(" ");
+        setFocus(desk_ctl::TxtDate);
+        c(desk_ctl::TxtDate).selStart = 0;
         return false;
     }
-    text("TxtDate") = date.toString(QStringLiteral("dd.MM.yy"));
-    nowDate_ = text("TxtDate");
+    text(desk_ctl::TxtDate) = date.toString(QStringLiteral("dd.MM.yy"));
+    nowDate_ = text(desk_ctl::TxtDate);
     if (s_.OffLineInput == 100) {
-        if (text("TxtUTC").trimmed().isEmpty())
-            focusAtEnd(QStringLiteral("TxtUTC"));
-        else if (text("TxtRSTR2").trimmed().isEmpty())
-            focusAtEnd(QStringLiteral("TxtRSTR2"));
+        if (text(desk_ctl::TxtUTC).trimmed().isEmpty())
+            focusAtEnd(desk_ctl::TxtUTC);
+        else if (text(desk_ctl::TxtRSTR2).trimmed().isEmpty())
+            focusAtEnd(desk_ctl::TxtRSTR2);
         else
             focusCall();
     } else {
@@ -555,82 +548,80 @@ bool DeskForm::validateDate() {
 
 void DeskForm::onClick(const QString& control) {
     if (isEntryField(control)) {
-        enable("CmdEnterCall", false);
+        enable(desk_ctl::CmdEnterCall, false);
         return;
     }
     for (int i = 0; i < 6; ++i)
-        if (control == QStringLiteral("Cmd%1").arg(kBands[static_cast<std::size_t>(i)])) {
+        if (control == desk_ctl::bandButton(i)) {
             switchBand(kBands[static_cast<std::size_t>(i)]);
             return;
         }
-    if (control == QLatin1String("CmdCW") || control == QLatin1String("CmdSSB")) {
-        control == QLatin1String("CmdCW") ? switchToCw() : switchToSsb();
+    if (control == desk_ctl::CmdCW || control == desk_ctl::CmdSSB) {
+        control == desk_ctl::CmdCW ? switchToCw() : switchToSsb();
         prepareSentExchange();
         return;
     }
-    if (control == QLatin1String("CmdEnterCall")) {
+    if (control == desk_ctl::CmdEnterCall) {
         commitQso();
         focusCall();
         return;
     }
-    if (control == QLatin1String("CmdAbbruchX")) {
+    if (control == desk_ctl::CmdAbbruchX) {
         abort();
         return;
     }
-    if (control.startsWith(QLatin1String("OpB")) || control == QLatin1String("Opb75")) {
-        for (const char* weighting : {"OpB50", "OpB62", "Opb75"}) // one CW weighting at a time
-            c(weighting).checked = control == QLatin1String(weighting);
+    if (control == desk_ctl::OpB50 || control == desk_ctl::OpB62 || control == desk_ctl::Opb75) {
+        for (desk_ctl::Name weighting :
+             {desk_ctl::OpB50, desk_ctl::OpB62, desk_ctl::Opb75}) // one CW weighting at a time
+            c(weighting).checked = control == weighting;
         return;
     }
-    if (control == QLatin1String("mnuUndo")) {
+    if (control == desk_ctl::mnuUndo) {
         undo();
         return;
     }
-    if (control == QLatin1String("mnuAnfang")) {
+    if (control == desk_ctl::mnuAnfang) {
         s_.SetupDone = 100;
         if (onReturnToSetup) onReturnToSetup();
         return;
     }
-    if (control == QLatin1String("mnuBeenden")) {
+    if (control == desk_ctl::mnuBeenden) {
         const int answer =
-            forms::askRecorded(s_, box_, 36, QStringLiteral("DO YOU WANT TO EXIT PROGRAMM ?"),
-                               QStringLiteral("EXIT  ?"));
+            askRecorded(s_, box_, 36, QStringLiteral("DO YOU WANT TO EXIT PROGRAMM ?"),
+                        QStringLiteral("EXIT  ?"));
         if (answer == forms::msg::kYes && onExit) onExit();
         return;
     }
-    if (control == QLatin1String("list1")) {
+    if (control == desk_ctl::list1) {
         pickListChosen();
         return;
     }
-    if (control == QLatin1String("List2")) {
+    if (control == desk_ctl::List2) {
         list2Chosen();
         return;
     }
-    if (control.startsWith(QLatin1String("CmdF"))) {
-        const int n = control.mid(4).toInt();
-        if (n >= 1 && n <= 11 && !keys_.busy() && s_.OffLineInput != 100)
-            keys_.messageKey(*this, n, false, control);
+    if (const int n = desk_ctl::messageButtonNumber(control)) {
+        if (!keys_.busy() && s_.OffLineInput != 100) keys_.messageKey(*this, n, false, control);
     }
 }
 
 void DeskForm::onDblClick(const QString& control) {
-    if (control == QLatin1String("TxtUTC") || control == QLatin1String("TxtDate")) {
+    if (control == desk_ctl::TxtUTC || control == desk_ctl::TxtDate) {
         ctl(control).text.clear();
         ctl(control).selStart = 0;
-    } else if (control == QLatin1String("DBGrid9")) {
+    } else if (control == desk_ctl::DBGrid9) {
         deleteSelectedQso();
     }
 }
 
 void DeskForm::onFocusIn(const QString& control) {
-    if (control == QLatin1String("TxtRSTR2") || control == QLatin1String("TxtUTC") ||
-        control == QLatin1String("TxtDate") ||
-        (control == QLatin1String("txtIndic") && trimmedCall().size() < 3))
-        enable("CmdEnterCall", false);
+    if (control == desk_ctl::TxtRSTR2 || control == desk_ctl::TxtUTC ||
+        control == desk_ctl::TxtDate || (control == desk_ctl::txtIndic && trimmedCall().size() < 3))
+        enable(desk_ctl::CmdEnterCall, false);
 }
 
 void DeskForm::onFocusOut(const QString& control) {
-    if (control == QLatin1String("TxtRSTR2")) enable("CmdEnterCall", true);
+    if (control == desk_ctl::TxtRSTR2) enable(desk_ctl::CmdEnterCall, true);
 }
 
 } // namespace korvel

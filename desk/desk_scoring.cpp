@@ -23,13 +23,13 @@ void DeskForm::checkDupe() {
     if (dupe) {
         markCall(CallMark::Refused);
         dupeState_ = DupeState::Refused;
-        show("Frame3", true);
-        enable("CmdEnterCall", false);
+        show(desk_ctl::Frame3, true);
+        enable(desk_ctl::CmdEnterCall, false);
         return;
     }
     markCall(CallMark::Accepted);
     if (dupeState_ != DupeState::Refused) {
-        enable("CmdEnterCall", true);
+        enable(desk_ctl::CmdEnterCall, true);
         if (contest().multiplierAtDupeCheck()) detectMultiplier();
     }
 }
@@ -56,7 +56,7 @@ void DeskForm::markBandMultipliers() {
         if (band == 160 && no160) continue;
         if (!dbs_.log.hasMark(MarkColumn::Mlt, key, QString::number(band), std::nullopt,
                               reloadId_.value_or(0)))
-            ctl(QStringLiteral("Cmd%1").arg(band)).back = colour::kRed;
+            ctl(desk_ctl::bandButton(bandIndex(band))).back = colour::kRed;
     }
 }
 
@@ -69,7 +69,7 @@ void DeskForm::computePoints() {
     in.myZone = s_.MyZone;
     in.workedPfx = s_.LookupCtyPfx;
     in.workedItu = s_.LookupITU;
-    in.workedCont = text("TxtCont");
+    in.workedCont = text(desk_ctl::TxtCont);
     in.workedPortable = workedPortable_;
     in.bothFixed = workedFixed_ && ownFixed_;
     if (const auto points = contest().qsoPoints(in)) s_.QsoPoints = *points;

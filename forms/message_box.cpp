@@ -1,7 +1,5 @@
 #include "forms/message_box.h"
 
-#include "core/shared_state.h"
-
 namespace korvel::forms {
 
 namespace msg {
@@ -42,16 +40,6 @@ QString answerName(int answer) {
 }
 
 } // namespace msg
-
-int askRecorded(SharedState& state, MessageBox& box, int style, const QString& prompt,
-                const QString& title) {
-    state.MsgStyle = QString::number(style);
-    state.MsgPrompt = prompt;
-    state.MsgTitle = title;
-    const int answer = box.ask(style, prompt, title);
-    state.MsgResult = QString::number(answer);
-    return answer;
-}
 
 int ScriptedMessageBox::ask(int style, const QString& prompt, const QString& title) {
     int answer = msg::defaultAnswer(style);

@@ -13,10 +13,6 @@
 #include <optional>
 #include <vector>
 
-namespace korvel {
-struct SharedState;
-}
-
 namespace korvel::forms {
 
 namespace msg {
@@ -43,10 +39,6 @@ public:
     virtual ~MessageBox() = default;
     virtual int ask(int style, const QString& prompt, const QString& title) = 0;
 };
-
-// Asks through `box` and records style, prompt, answer and title in the shared state.
-int askRecorded(SharedState& state, MessageBox& box, int style, const QString& prompt,
-                const QString& title);
 
 // Answers from a queue; a message with no queued answer gets its default button.
 // Every message shown is recorded and handed to an optional listener.

@@ -1,6 +1,7 @@
 // The CW message keys of the desk and what they share with the voice keys.
 #include "keying/desk_keying.h"
 
+#include "core/recorded_ask.h"
 #include "core/shared_state.h"
 #include "desk/desk_form.h"
 #include "forms/message_box.h"
@@ -15,23 +16,13 @@ namespace colour = forms::colour;
 
 namespace {
 
-// The entry fields a QSO is stored from.
-const std::array<const char*, 7> kEntryFields = {"txtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTR1",
-                                                 "TxtRSTR2", "TxtUTC",   "TxtDate"};
-
-forms::Control& control(DeskForm& desk, const char* name) {
-    return desk.ctl(QLatin1String(name));
-}
-
-QString& fieldText(DeskForm& desk, const char* name) {
-    return control(desk, name).text;
-}
-
-Weighting weighting(DeskForm& desk) {
-    if (control(desk, "OpB50").checked) return Weighting::W50;
-    if (control(desk, "Opb75").checked) return Weighting::W75;
-    if (control(desk, "OpB62").checked) return Weighting::W62;
-    return Weighting::None;
+Weighting weighting(const DeskForm& desk) {
+    switch (desk.cwWeighting()) {
+    case 50: return Weighting::W50;
+    case 62: return Weighting::W62;
+    case 75: return Weighting::W75;
+    default: return Weighting::None;
+    }
 }
 
 // The number a pause field starts with, in seconds ("3", "2.5", "4 s"); 0 for none.
@@ -80,7 +71,7 @@ void DeskKeying::messageKey(DeskForm& desk, int key, bool alt, const QString& co
         cwKey(desk, key, alt, control);
     } else if (voiceKeysOn()) {
         // The voice messages answer the keys in the entry fields, not the buttons.
-        if (alt || key > 7 || control.startsWith(QLatin1String("CmdF"))) return;
+        if (alt || key > 7 || desk_ctl::messageButtonNumber(control) != 0) return;
         leaveRepeat();
         voiceKey(desk, key);
     }
@@ -118,7 +109,7 @@ void DeskKeying::stop(DeskForm& desk) {
 void DeskKeying::operatorTyped(const QString& control) {
     if (busy()) typedDuringMessage_ = true;
     cwRepeatCancel_ = true;
-    if (control == QLatin1String("txtIndic")) voiceRepeatCancel_ = true;
+    if (control == desk_ctl::txtIndic) voiceRepeatCancel_ = true;
     if (repeat_ == Repeat::CwPause) {
         cwRepeatCancel_ = false;
         leaveRepeat();
@@ -145,7 +136,7 @@ void DeskKeying::cwKey(DeskForm& desk, int key, bool alt, const QString& control
     case 5: keyLogging(desk, key, control); return;
     default: {
         light(key, true);
-        const QString text = desk.ctl(QStringLiteral("TxtF%1").arg(key)).text;
+        const QString text = desk.messageText(key);
         sendMessage(desk, text, false, [this, key] { light(key, false); });
     }
     }
@@ -155,11 +146,11 @@ void DeskKeying::keyF1(DeskForm& desk) {
     cwRepeatCancel_ = false;
     light(1, true);
     s_.LookupCall = desk.trimmedCall();
-    keyCw(desk, expand(desk, fieldText(desk, "TxtF1")).text, [this] {
+    keyCw(desk, expand(desk, desk.messageText(1)).text, [this] {
         const bool repeat = s_.CwRepeat == 100 && !sendAborted_;
         if (!operatorLeftCursor()) {
             DeskForm& d = *desk_;
-            if (d.trimmedCall().size() < 3 || !fieldText(d, "TxtRSTR2").trimmed().isEmpty())
+            if (d.trimmedCall().size() < 3 || !d.receivedExchange().trimmed().isEmpty())
                 d.focusCall();
             else
                 d.focusExchange();
@@ -188,7 +179,7 @@ void DeskKeying::keyDupeChecked(DeskForm& desk, int key) {
         keepAnswered = true;
     } else {
         desk.setDupeState(DupeState::None);
-        message = fieldText(desk, key == 2 ? "TxtF2" : "TxtF4");
+        message = desk.messageText(key == 2 ? 2 : 4);
     }
     analysePending_ = true;
     sendMessage(desk, message, keepAnswered, [this, key] {
@@ -208,28 +199,25 @@ void DeskKeying::keyDupeChecked(DeskForm& desk, int key) {
 void DeskKeying::keyLogging(DeskForm& desk, int key, const QString& control) {
     light(key, true);
     if (!desk.checkEntry()) {
-        forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
-                           QLatin1String(desk_text::kIncomplete), QString());
+        askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
+                    QLatin1String(desk_text::kIncomplete), QString());
         desk.refreshLogGrid();
         light(key, false);
         return;
     }
-    const bool button = control.startsWith(QLatin1String("CmdF"));
-    if (button || control == QLatin1String("TxtRSTR2")) {
+    const bool button = desk_ctl::messageButtonNumber(control) != 0;
+    if (button || control == desk_ctl::TxtRSTR2) {
         desk.padSerial();
         desk.detectMultiplier();
     }
     s_.LookupCall = desk.trimmedCall();
-    const Expanded e = expand(desk, fieldText(desk, key == 3 ? "TxtF3" : "TxtF5"));
-    for (std::size_t i = 0; i < kEntryFields.size(); ++i)
-        entryAtStart_[i] = fieldText(desk, kEntryFields[i]);
+    const Expanded e = expand(desk, desk.messageText(key == 3 ? 3 : 5));
+    entryAtStart_ = desk.entryTexts();
     keyCw(desk, e.text, [this, key, button] {
         DeskForm& d = *desk_;
         // The QSO is stored as it stood when the key was pressed; when the operator has
         // changed it meanwhile, Enter decides.
-        bool unchanged = true;
-        for (std::size_t i = 0; i < kEntryFields.size(); ++i)
-            unchanged = unchanged && fieldText(d, kEntryFields[i]) == entryAtStart_[i];
+        const bool unchanged = d.entryTexts() == entryAtStart_;
         if (button) d.finishExchange();
         if (d.logOnSend() && !sendAborted_) {
             if (unchanged)
@@ -241,7 +229,7 @@ void DeskKeying::keyLogging(DeskForm& desk, int key, const QString& control) {
         d.setLogOnSend(false);
         sendAborted_ = false;
         if (!operatorLeftCursor()) {
-            if (d.trimmedCall().size() < 3 || !fieldText(d, "TxtRSTR2").trimmed().isEmpty())
+            if (d.trimmedCall().size() < 3 || !d.receivedExchange().trimmed().isEmpty())
                 d.focusCall();
             else
                 d.focusExchange();
@@ -267,8 +255,8 @@ void DeskKeying::sendMessage(DeskForm& desk, const QString& message, bool keepDu
     if (desk.logOnSend()) {
         desk.setLogOnSend(false);
         if (!desk.checkEntry()) {
-            forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
-                               QLatin1String(desk_text::kIncomplete), QString());
+            askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
+                        QLatin1String(desk_text::kIncomplete), QString());
             desk.refreshLogGrid();
             refused = true;
         } else {
@@ -280,7 +268,7 @@ void DeskKeying::sendMessage(DeskForm& desk, const QString& message, bool keepDu
     auto finish = [this, then = std::move(then)] {
         DeskForm& d = *desk_;
         if (!operatorLeftCursor()) {
-            if (fieldText(d, "TxtRSTR2").trimmed().isEmpty()) d.focusExchange();
+            if (d.receivedExchange().trimmed().isEmpty()) d.focusExchange();
             if (d.trimmedCall().isEmpty()) d.focusCall();
             if (exchangeFocusPending_) d.focusExchange();
         }
@@ -294,8 +282,8 @@ void DeskKeying::sendMessage(DeskForm& desk, const QString& message, bool keepDu
 }
 
 Expanded DeskKeying::expand(DeskForm& desk, const QString& message) {
-    const MacroValues values{s_.MyCall.trimmed(), s_.LookupCall,
-                             fieldText(desk, "TxtRSTE2").trimmed(), s_.MyQRA.trimmed()};
+    const MacroValues values{s_.MyCall.trimmed(), s_.LookupCall, desk.sentExchange().trimmed(),
+                             s_.MyQRA.trimmed()};
     Expanded e = expandMacros(message, values);
     if (e.logOnSend) desk.setLogOnSend(true);
     outgoing_ = e.text;
@@ -310,7 +298,7 @@ void DeskKeying::keyCw(DeskForm& desk, const QString& message, Then then) {
     settings.weighting = weighting(desk);
     CwPlan plan = compileCw(message, settings);
     cw_.previous = settings.previous; // the speed changes as the characters are reached
-    fieldText(desk, "TxtCwCurent").clear();
+    desk.clearKeyedText();
     keying_ = true;
     focusAtStart_ = desk.focus();
     typedDuringMessage_ = false;
@@ -326,7 +314,7 @@ void DeskKeying::keyCw(DeskForm& desk, const QString& message, Then then) {
 
 void DeskKeying::cwCharacter(std::uint64_t id, int index, double wpm) {
     if (id != generation_ || !desk_ || index >= outgoing_.size()) return;
-    fieldText(*desk_, "TxtCwCurent") += outgoing_[index];
+    desk_->addKeyedCharacter(outgoing_[index]);
     if (wpm > 0) desk_->setCwSpeed(wpm);
     changed();
 }
@@ -338,7 +326,7 @@ void DeskKeying::cwDone(std::uint64_t id, KeyResult result) {
     lines_.reset();
     if (result.stopped || stopRequested_) sendAborted_ = true;
     if (result.lineLost) showError(QString::fromLatin1(keying_text::kLineLost).arg(s_.ComPort));
-    fieldText(d, "TxtCwCurent").clear();
+    d.clearKeyedText();
     if (!operatorLeftCursor()) {
         d.focusCall();
         if (exchangeFocusPending_) d.focusExchange();
@@ -361,14 +349,13 @@ void DeskKeying::repeatRound(bool voice) {
         return;
     }
     repeat_ = voice ? Repeat::VoicePause : Repeat::CwPause;
-    const char* field = voice ? "TxtPauseSSB" : "txtPauseCW";
-    startPause(field, [this, voice, field] {
+    startPause(voice, [this, voice] {
         if (!(voice ? voiceKeysOn() : cwKeysOn())) { // the mode changed meanwhile
             leaveRepeat();
             return;
         }
         DeskForm& d = *desk_;
-        control(d, field).back = voice ? colour::kGreen : colour::kYellow;
+        d.colourPause(voice, voice ? colour::kGreen : colour::kYellow);
         repeat_ = voice ? Repeat::VoicePlaying : Repeat::CwKeying;
         auto next = [this, voice](bool sent) {
             if (!sent || sendAborted_)
@@ -379,7 +366,7 @@ void DeskKeying::repeatRound(bool voice) {
         if (voice)
             playVoiceMessage(d, next);
         else
-            keyCw(d, expand(d, fieldText(d, "TxtF1")).text, [next] { next(true); });
+            keyCw(d, expand(d, d.messageText(1)).text, [next] { next(true); });
     });
 }
 
@@ -390,18 +377,18 @@ std::unique_ptr<platform::ControlLines> DeskKeying::openPort() {
     QString why;
     std::unique_ptr<platform::ControlLines> lines = ports_.open(s_.ComPort, &why);
     if (!lines) {
-        forms::askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
-                           QLatin1String(keying_text::kNoPort), QString());
+        askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
+                    QLatin1String(keying_text::kNoPort), QString());
         s_.CwByPc = 0;
         s_.SsbByPc = 0;
     }
     return lines;
 }
 
-void DeskKeying::startPause(const char* field, Then expired) {
+void DeskKeying::startPause(bool voice, Then expired) {
     DeskForm& d = *desk_;
-    control(d, field).back = colour::kRed;
-    const double seconds = leadingSeconds(fieldText(d, field));
+    d.colourPause(voice, colour::kRed);
+    const double seconds = leadingSeconds(d.pauseText(voice));
     const std::uint64_t id = ++generation_;
     keyer_.pause(static_cast<std::int64_t>(seconds * 1000), [this, id, expired] {
         post([this, id, expired] {
@@ -419,9 +406,9 @@ void DeskKeying::leaveRepeat() {
         ++generation_;
     }
     if (repeat_ == Repeat::CwPause || repeat_ == Repeat::CwKeying)
-        control(*desk_, "txtPauseCW").back = colour::kYellow;
+        desk_->colourPause(false, colour::kYellow);
     else
-        control(*desk_, "TxtPauseSSB").back = forms::Rgb{192, 255, 255};
+        desk_->colourPause(true, forms::Rgb{192, 255, 255});
     repeat_ = Repeat::None;
     light(1, false);
 }
@@ -438,15 +425,11 @@ void DeskKeying::changed() {
 }
 
 void DeskKeying::light(int key, bool sending) {
-    if (!desk_ || key < 1 || key > 11) return;
-    desk_->ctl(QStringLiteral("CmdF%1").arg(key)).back = sending ? colour::kGreen : colour::kRed;
+    if (desk_) desk_->lightMessageKey(key, sending);
 }
 
 void DeskKeying::showError(const QString& text) {
-    if (!desk_) return;
-    forms::Control& e = control(*desk_, "TxtEroare");
-    e.text = text;
-    e.visible = true;
+    if (desk_) desk_->showError(text);
 }
 
 // The operator typed in the desk or moved the cursor while the message went out: the

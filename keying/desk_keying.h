@@ -13,6 +13,7 @@
 // keyer reports the end. busy() is true in between: the desk ignores message keys then,
 // and Esc or End (stop()) end the message before its next element.
 
+#include "desk/desk_controls.h"
 #include "desk/message_keys.h"
 #include "keying/cw_plan.h"
 #include "keying/keyer.h"
@@ -104,7 +105,7 @@ private:
     void repeatCw() { repeatRound(false); }
     void repeatVoice() { repeatRound(true); }
     void repeatRound(bool voice);
-    void startPause(const char* field, Then expired);
+    void startPause(bool voice, Then expired); // the pause of the CW (or voice) repeat
     void leaveRepeat();
     void post(std::function<void()> f);
     void changed();
@@ -145,7 +146,7 @@ private:
     QString focusAtStart_;
     bool typedDuringMessage_ = false;
     // The entry as it stood when a message that logs after keying began.
-    std::array<QString, 7> entryAtStart_;
+    std::array<QString, std::size(desk_ctl::kEntryFields)> entryAtStart_;
 };
 
 } // namespace korvel::keying

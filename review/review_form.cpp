@@ -1,5 +1,6 @@
 #include "review/review_form.h"
 
+#include "core/recorded_ask.h"
 #include "platform/files.h"
 #include "platform/help_file.h"
 #include "review/log_folders.h"
@@ -311,7 +312,7 @@ void ReviewForm::buildControls() {
 }
 
 int ReviewForm::ask(int style, const QString& prompt, const QString& title) {
-    return forms::askRecorded(state_, box_, style, prompt, title);
+    return askRecorded(state_, box_, style, prompt, title);
 }
 
 bool ReviewForm::english() const {

@@ -1,6 +1,7 @@
 #include "setup/setup_form.h"
 
 #include "core/paths.h"
+#include "core/recorded_ask.h"
 #include "core/screen_scale.h"
 #include "core/settings_file.h"
 #include "desk/desk_form.h"
@@ -71,28 +72,22 @@ constexpr const char* kCwHints[] = {"#1=MyCall",   "#2=YourCall",  "#3=County or
                                     ">=Vit .Cw up"};
 
 // Fields whose key-down sets SpaceAdvance, in the order Tab walks through the screen.
-constexpr const char* kSpaceFields[] = {"TxtMyCall",  "TxtMyBezirkA", "TxtMyCont", "txtMyQRA",
-                                        "TxtSD",      "TxtST",        "TxtTime",   "TxtZone",
-                                        "txtControl", "TxtCP"};
-constexpr const char* kTabOrder[] = {
-    "TxtMyCall",    "TxtMyPrfx",  "TxtTime", "TxtMyCont", "TxtZone", "txtMyQRA",
-    "TxtMyBezirkA", "txtControl", "TxtSD",   "TxtST",     "TxtCP",   "TxtF1",
-    "TxtF2",        "TxtF3",      "TxtF4",   "TxtF5",     "TxtF6",   "TxtF7",
-    "TxtF8",        "TxtF9",      "TxtF10",  "TxtF11"};
+constexpr setup_ctl::Name kSpaceFields[] = {
+    setup_ctl::TxtMyCall,  setup_ctl::TxtMyBezirkA, setup_ctl::TxtMyCont, setup_ctl::txtMyQRA,
+    setup_ctl::TxtSD,      setup_ctl::TxtST,        setup_ctl::TxtTime,   setup_ctl::TxtZone,
+    setup_ctl::txtControl, setup_ctl::TxtCP};
+// The message texts TxtF1..TxtF11 follow these.
+constexpr setup_ctl::Name kTabOrder[] = {
+    setup_ctl::TxtMyCall, setup_ctl::TxtMyPrfx, setup_ctl::TxtTime,      setup_ctl::TxtMyCont,
+    setup_ctl::TxtZone,   setup_ctl::txtMyQRA,  setup_ctl::TxtMyBezirkA, setup_ctl::txtControl,
+    setup_ctl::TxtSD,     setup_ctl::TxtST,     setup_ctl::TxtCP};
 // Fields whose letters are upper-cased as typed (besides TxtF1..TxtF7).
-constexpr const char* kUpperFields[] = {"TxtMyCall", "TxtMyBezirkA", "txtMyQRA", "TxtST"};
+constexpr setup_ctl::Name kUpperFields[] = {setup_ctl::TxtMyCall, setup_ctl::TxtMyBezirkA,
+                                            setup_ctl::txtMyQRA, setup_ctl::TxtST};
 
-template <std::size_t N> bool isOneOf(const QString& name, const char* const (&names)[N]) {
+template <std::size_t N> bool isOneOf(const QString& name, const setup_ctl::Name (&names)[N]) {
     return std::any_of(std::begin(names), std::end(names),
-                       [&](const char* n) { return name == QLatin1String(n); });
-}
-
-// The number n of "TxtFn", or 0.
-int messageFieldNumber(const QString& name) {
-    if (!name.startsWith(QLatin1String("TxtF"))) return 0;
-    bool ok = false;
-    const int n = name.mid(4).toInt(&ok);
-    return ok && n >= 1 && n <= 11 ? n : 0;
+                       [&](setup_ctl::Name n) { return name == n; });
 }
 
 template <std::size_t N> QString joined(const char* const (&parts)[N]) {
@@ -121,26 +116,23 @@ const ContestInfo* contestByButton(const QString& name) {
 const std::map<QString, std::vector<QString>>& frames() {
     static const std::map<QString, std::vector<QString>> f = [] {
         std::map<QString, std::vector<QString>> m;
-        m[QStringLiteral("FraLimbaj")] = {QStringLiteral("OpBRomanian"),
-                                          QStringLiteral("OpbEnglish")};
-        auto& contests = m[QStringLiteral("FRAContest")];
+        m[setup_ctl::FraLimbaj] = {setup_ctl::OpBRomanian, setup_ctl::OpbEnglish};
+        auto& contests = m[setup_ctl::FRAContest];
         for (const scoring::Contest* c : scoring::contests())
             contests.push_back(QLatin1String(c->info.optionButton));
-        m[QStringLiteral("FraConcurs")] = {QStringLiteral("OpbConcurs"), QStringLiteral("OpbTest")};
-        m[QStringLiteral("FramCW")] = {QStringLiteral("OpbCwJ"), QStringLiteral("OpbCwN"),
-                                       QStringLiteral("ChkCwRpt")};
-        m[QStringLiteral("FramSSB")] = {QStringLiteral("OpbSSBJ"), QStringLiteral("OpbSSBN"),
-                                        QStringLiteral("ChkSSBRpt")};
-        m[QStringLiteral("FramLogGen")] = {QStringLiteral("ChkNrUp"), QStringLiteral("ChkNrConst"),
-                                           QStringLiteral("ChkCWandPH"),
-                                           QStringLiteral("ChKCWorPH"), QStringLiteral("LblMode")};
-        auto& cw = m[QStringLiteral("FramTxtCw")];
-        for (int i = 1; i <= 11; ++i) {
-            cw.push_back(QStringLiteral("LblF%1").arg(i));
-            cw.push_back(QStringLiteral("TxtF%1").arg(i));
+        m[setup_ctl::FraConcurs] = {setup_ctl::OpbConcurs, setup_ctl::OpbTest};
+        m[setup_ctl::FramCW] = {setup_ctl::OpbCwJ, setup_ctl::OpbCwN, setup_ctl::ChkCwRpt};
+        m[setup_ctl::FramSSB] = {setup_ctl::OpbSSBJ, setup_ctl::OpbSSBN, setup_ctl::ChkSSBRpt};
+        m[setup_ctl::FramLogGen] = {setup_ctl::ChkNrUp, setup_ctl::ChkNrConst,
+                                    setup_ctl::ChkCWandPH, setup_ctl::ChKCWorPH,
+                                    setup_ctl::LblMode};
+        auto& cw = m[setup_ctl::FramTxtCw];
+        for (int i = 1; i <= setup_ctl::kMessageKeys; ++i) {
+            cw.push_back(setup_ctl::messageCaption(i));
+            cw.push_back(setup_ctl::messageText(i));
         }
-        for (std::size_t i = 1; i <= std::size(kCwHints); ++i)
-            cw.push_back(QStringLiteral("LblHint%1").arg(i));
+        for (int i = 1; i <= static_cast<int>(std::size(kCwHints)); ++i)
+            cw.push_back(setup_ctl::hint(i));
         return m;
     }();
     return f;
@@ -157,7 +149,7 @@ QString frameOf(const QString& control) {
 
 SetupForm::SetupForm(SharedState& state, store::Databases& dbs, forms::MessageBox& box,
                      DeskForm* desk, SetupPlatform platform)
-    : forms::FormModel(QStringLiteral("FrmInit")), state_(state), dbs_(dbs), box_(box), desk_(desk),
+    : forms::FormModel(setup_ctl::form), state_(state), dbs_(dbs), box_(box), desk_(desk),
       platform_(std::move(platform)) {
     buildControls();
 }
@@ -170,98 +162,101 @@ const std::vector<QString>& SetupForm::frameChildren(const QString& frame) const
 
 void SetupForm::buildControls() {
     // Own station.
-    const char* const fields[][2] = {{"TxtMyCall", "LblMyCall"},   {"TxtMyPrfx", "LblMyPfx"},
-                                     {"TxtMyCont", "LblQSO"},      {"TxtZone", "LblZone"},
-                                     {"txtMyQRA", "LblMyQRA"},     {"TxtTime", "LblTime"},
-                                     {"TxtMyBezirkA", "LblBezirk"}};
+    const setup_ctl::Name fields[][2] = {
+        {setup_ctl::TxtMyCall, setup_ctl::LblMyCall},   {setup_ctl::TxtMyPrfx, setup_ctl::LblMyPfx},
+        {setup_ctl::TxtMyCont, setup_ctl::LblQSO},      {setup_ctl::TxtZone, setup_ctl::LblZone},
+        {setup_ctl::txtMyQRA, setup_ctl::LblMyQRA},     {setup_ctl::TxtTime, setup_ctl::LblTime},
+        {setup_ctl::TxtMyBezirkA, setup_ctl::LblBezirk}};
     const char* const captions[] = {"MY CALL  ",          "MY PREFIX",   "CONTINENT",
                                     setup_text::kZoneItu, " MY LOCATOR", " (OraYO-OraUTC)",
                                     "        MY COUNTY"};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
-        add(QLatin1String(fields[i][1]), ControlKind::Label, QLatin1String(captions[i]));
-        add(QLatin1String(fields[i][0]), ControlKind::Text);
+        add(fields[i][1], ControlKind::Label, QLatin1String(captions[i]));
+        add(fields[i][0], ControlKind::Text);
     }
     // The exchange field and its caption appear once a contest asks for them.
-    show("TxtMyBezirkA", false);
-    show("LblBezirk", false);
-    add(QStringLiteral("txtControl"), ControlKind::Text).visible = false;
-    add(QStringLiteral("LblInscr"), ControlKind::Label,
-        QStringLiteral("(Nr Control for the next QSO)"))
+    show(setup_ctl::TxtMyBezirkA, false);
+    show(setup_ctl::LblBezirk, false);
+    add(setup_ctl::txtControl, ControlKind::Text).visible = false;
+    add(setup_ctl::LblInscr, ControlKind::Label, QStringLiteral("(Nr Control for the next QSO)"))
         .visible = false;
-    add(QStringLiteral("LblSD"), ControlKind::Label, QStringLiteral("START DATE")).visible = false;
-    add(QStringLiteral("TxtSD"), ControlKind::Text).visible = false;
-    add(QStringLiteral("LblST"), ControlKind::Label, QStringLiteral("START TIME")).visible = false;
-    add(QStringLiteral("TxtST"), ControlKind::Text).visible = false;
-    add(QStringLiteral("LblCP"), ControlKind::Label, QStringLiteral("ComPort :"));
-    add(QStringLiteral("TxtCP"), ControlKind::Text);
+    add(setup_ctl::LblSD, ControlKind::Label, QStringLiteral("START DATE")).visible = false;
+    add(setup_ctl::TxtSD, ControlKind::Text).visible = false;
+    add(setup_ctl::LblST, ControlKind::Label, QStringLiteral("START TIME")).visible = false;
+    add(setup_ctl::TxtST, ControlKind::Text).visible = false;
+    add(setup_ctl::LblCP, ControlKind::Label, QStringLiteral("ComPort :"));
+    add(setup_ctl::TxtCP, ControlKind::Text);
 
-    add(QStringLiteral("LblContest"), ControlKind::Label);
-    add(QStringLiteral("LblTipTest"), ControlKind::Label);
-    add(QStringLiteral("LblAnunt"), ControlKind::Label);
+    add(setup_ctl::LblContest, ControlKind::Label);
+    add(setup_ctl::LblTipTest, ControlKind::Label);
+    add(setup_ctl::LblAnunt, ControlKind::Label);
 
     // The wizard's frames, the operating options and Log General's choices.
     struct Plain {
-        const char* name;
+        setup_ctl::Name name;
         ControlKind kind;
         const char* caption;
     };
-    constexpr Plain kLanguage[] = {{"FraLimbaj", ControlKind::Frame, "HELP LANGUAGE"},
-                                   {"OpBRomanian", ControlKind::Option, "R&OMANIAN"},
-                                   {"OpbEnglish", ControlKind::Option, "E&NGLISH"},
-                                   {"FRAContest", ControlKind::Frame, "CONTEST:"}};
-    constexpr Plain kOptions[] = {{"FraConcurs", ControlKind::Frame, ""},
-                                  {"OpbConcurs", ControlKind::Option, "C&ONCURS"},
-                                  {"OpbTest", ControlKind::Option, "S&IMULATOR"},
-                                  {"FramCW", ControlKind::Frame, "CW cu PC"},
-                                  {"OpbCwJ", ControlKind::Option, "&Da"},
-                                  {"OpbCwN", ControlKind::Option, "&Nu"},
-                                  {"ChkCwRpt", ControlKind::Check, "Cw &Rpt"},
-                                  {"FramSSB", ControlKind::Frame, "SSB cu PC"},
-                                  {"OpbSSBJ", ControlKind::Option, "D&a"},
-                                  {"OpbSSBN", ControlKind::Option, "N&u"},
-                                  {"ChkSSBRpt", ControlKind::Check, "&SSB Rpt"},
-                                  {"ChkDxCl", ControlKind::Check, "Dx Cluster"},
-                                  {"FramLogGen", ControlKind::Frame, "Typ CONTEST"},
-                                  {"ChkNrUp", ControlKind::Check, "Nr crescator"},
-                                  {"ChkNrConst", ControlKind::Check, "Nr constant"},
-                                  {"ChkCWandPH", ControlKind::Check, "CW and PH"},
-                                  {"ChKCWorPH", ControlKind::Check, "CW or PH"},
-                                  {"LblMode", ControlKind::Label, "MODE"}};
+    constexpr Plain kLanguage[] = {{setup_ctl::FraLimbaj, ControlKind::Frame, "HELP LANGUAGE"},
+                                   {setup_ctl::OpBRomanian, ControlKind::Option, "R&OMANIAN"},
+                                   {setup_ctl::OpbEnglish, ControlKind::Option, "E&NGLISH"},
+                                   {setup_ctl::FRAContest, ControlKind::Frame, "CONTEST:"}};
+    constexpr Plain kOptions[] = {{setup_ctl::FraConcurs, ControlKind::Frame, ""},
+                                  {setup_ctl::OpbConcurs, ControlKind::Option, "C&ONCURS"},
+                                  {setup_ctl::OpbTest, ControlKind::Option, "S&IMULATOR"},
+                                  {setup_ctl::FramCW, ControlKind::Frame, "CW cu PC"},
+                                  {setup_ctl::OpbCwJ, ControlKind::Option, "&Da"},
+                                  {setup_ctl::OpbCwN, ControlKind::Option, "&Nu"},
+                                  {setup_ctl::ChkCwRpt, ControlKind::Check, "Cw &Rpt"},
+                                  {setup_ctl::FramSSB, ControlKind::Frame, "SSB cu PC"},
+                                  {setup_ctl::OpbSSBJ, ControlKind::Option, "D&a"},
+                                  {setup_ctl::OpbSSBN, ControlKind::Option, "N&u"},
+                                  {setup_ctl::ChkSSBRpt, ControlKind::Check, "&SSB Rpt"},
+                                  {setup_ctl::ChkDxCl, ControlKind::Check, "Dx Cluster"},
+                                  {setup_ctl::FramLogGen, ControlKind::Frame, "Typ CONTEST"},
+                                  {setup_ctl::ChkNrUp, ControlKind::Check, "Nr crescator"},
+                                  {setup_ctl::ChkNrConst, ControlKind::Check, "Nr constant"},
+                                  {setup_ctl::ChkCWandPH, ControlKind::Check, "CW and PH"},
+                                  {setup_ctl::ChKCWorPH, ControlKind::Check, "CW or PH"},
+                                  {setup_ctl::LblMode, ControlKind::Label, "MODE"}};
     for (const Plain& p : kLanguage)
-        add(QLatin1String(p.name), p.kind, QLatin1String(p.caption));
+        add(p.name, p.kind, QLatin1String(p.caption));
     for (const scoring::Contest* contest : scoring::contests())
         add(QLatin1String(contest->info.optionButton), ControlKind::Option,
             QLatin1String(contest->info.buttonCaption));
     for (const Plain& p : kOptions)
-        add(QLatin1String(p.name), p.kind, QLatin1String(p.caption));
-    show("ChkDxCl", false); // until the load has made its browser check
-    for (const char* frame : {"FRAContest", "FraConcurs", "FramLogGen"})
+        add(p.name, p.kind, QLatin1String(p.caption));
+    show(setup_ctl::ChkDxCl, false); // until the load has made its browser check
+    for (setup_ctl::Name frame :
+         {setup_ctl::FRAContest, setup_ctl::FraConcurs, setup_ctl::FramLogGen})
         showFrame(frame, false);
 
     // CW messages.
-    add(QStringLiteral("FramTxtCw"), ControlKind::Frame, QStringLiteral(" CW MESSAGES"));
-    for (int i = 1; i <= 11; ++i) {
-        add(QStringLiteral("LblF%1").arg(i), ControlKind::Label, QStringLiteral("F%1").arg(i));
-        add(QStringLiteral("TxtF%1").arg(i), ControlKind::Text);
+    add(setup_ctl::FramTxtCw, ControlKind::Frame, QStringLiteral(" CW MESSAGES"));
+    for (int i = 1; i <= setup_ctl::kMessageKeys; ++i) {
+        add(setup_ctl::messageCaption(i), ControlKind::Label, QStringLiteral("F%1").arg(i));
+        add(setup_ctl::messageText(i), ControlKind::Text);
     }
     for (std::size_t i = 0; i < std::size(kCwHints); ++i)
-        add(QStringLiteral("LblHint%1").arg(i + 1), ControlKind::Label, QLatin1String(kCwHints[i]));
-    showFrame("FramTxtCw", false);
+        add(setup_ctl::hint(static_cast<int>(i) + 1), ControlKind::Label,
+            QLatin1String(kCwHints[i]));
+    showFrame(setup_ctl::FramTxtCw, false);
 
     // Menus.
-    for (const auto& [name, caption] :
-         {std::pair{"mnuBeenden", "E&XIT"}, std::pair{"mnuQSOfahren", "START-&CONTEST"},
-          std::pair{"mnuLog", "&LOG"}, std::pair{"mnuInpLog", "&INPUT-LOG-OFF-LINE"},
-          std::pair{"mnuHelp", "&HELP"}})
-        add(QLatin1String(name), ControlKind::Menu, QLatin1String(caption));
+    for (const auto& [name, caption] : {std::pair{setup_ctl::mnuBeenden, "E&XIT"},
+                                        std::pair{setup_ctl::mnuQSOfahren, "START-&CONTEST"},
+                                        std::pair{setup_ctl::mnuLog, "&LOG"},
+                                        std::pair{setup_ctl::mnuInpLog, "&INPUT-LOG-OFF-LINE"},
+                                        std::pair{setup_ctl::mnuHelp, "&HELP"}})
+        add(name, ControlKind::Menu, QLatin1String(caption));
     for (const HelpMenuEntry& e : helpMenuEntries())
         if (e.screen == HelpScreen::Setup)
             add(QLatin1String(e.menu), ControlKind::Menu, QLatin1String(e.romanianCaption));
 }
 
-void SetupForm::showFrame(const char* frame, bool visible) {
+void SetupForm::showFrame(setup_ctl::Name frame, bool visible) {
     show(frame, visible);
-    for (const QString& child : frameChildren(QLatin1String(frame)))
+    for (const QString& child : frameChildren(frame))
         ctl(child).visible = visible;
 }
 
@@ -270,15 +265,7 @@ QDateTime SetupForm::localNow() const {
 }
 
 void SetupForm::notify(const QString& prompt, int style) {
-    forms::askRecorded(state_, box_, style, prompt, QString());
-}
-
-void SetupForm::deskShow(const char* name, bool visible) {
-    if (desk_) desk_->ctl(QLatin1String(name)).visible = visible;
-}
-
-void SetupForm::deskColourF1(bool repeat) {
-    if (desk_) desk_->ctl(QStringLiteral("TxtF1")).back = repeat ? colour::kGreen : colour::kYellow;
+    askRecorded(state_, box_, style, prompt, QString());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -288,15 +275,15 @@ std::optional<int> SetupForm::load() {
     // 1, 2: screen size and layout scale.
     layoutFromScreen();
     // 3
-    text("LblContest") = QLatin1String(setup_text::kTitle);
+    text(setup_ctl::LblContest) = QLatin1String(setup_text::kTitle);
     state_.OffLineInput = 0;
-    text("TxtSD") = state_.StartDate;
-    text("TxtST") = state_.StartTime;
+    text(setup_ctl::TxtSD) = state_.StartDate;
+    text(setup_ctl::TxtST) = state_.StartTime;
     // 4
     state_.DataDir = deriveDataDir(state_.AppDir);
     // 5: the DX-cluster box is offered whatever the browser check finds.
     if (platform_.browserAvailable) (void)platform_.browserAvailable();
-    show("ChkDxCl", true);
+    show(setup_ctl::ChkDxCl, true);
     // 6
     soundCheck();
     if (!returning()) {
@@ -304,21 +291,19 @@ std::optional<int> SetupForm::load() {
         state_.Mode = QStringLiteral("00");
         state_.Band = 0;
         state_.CwByPc = 10;
-        setChecked(QStringLiteral("OpbCwN"), true);
-        setChecked(QStringLiteral("OpbSSBN"), true);
+        setChecked(setup_ctl::OpbCwN, true);
+        setChecked(setup_ctl::OpbSSBN, true);
     } else {
         // 8: back from the desk, with the earlier choices.
-        showFrame("FraLimbaj", false);
-        setChecked(state_.CwByPc == 100 ? QStringLiteral("OpbCwJ") : QStringLiteral("OpbCwN"),
-                   true);
-        setChecked(state_.SsbByPc == 100 ? QStringLiteral("OpbSSBJ") : QStringLiteral("OpbSSBN"),
-                   true);
-        if (state_.CwRepeat == 100) setChecked(QStringLiteral("ChkCwRpt"), true);
-        if (state_.SsbRepeat == 100) setChecked(QStringLiteral("ChkSSBRpt"), true);
-        if (state_.DxClusterOn == 100) setChecked(QStringLiteral("ChkDxCl"), true);
+        showFrame(setup_ctl::FraLimbaj, false);
+        setChecked(state_.CwByPc == 100 ? setup_ctl::OpbCwJ : setup_ctl::OpbCwN, true);
+        setChecked(state_.SsbByPc == 100 ? setup_ctl::OpbSSBJ : setup_ctl::OpbSSBN, true);
+        if (state_.CwRepeat == 100) setChecked(setup_ctl::ChkCwRpt, true);
+        if (state_.SsbRepeat == 100) setChecked(setup_ctl::ChkSSBRpt, true);
+        if (state_.DxClusterOn == 100) setChecked(setup_ctl::ChkDxCl, true);
         if (const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode))
-            text("LblTipTest") = QLatin1String(contest->shortTitle);
-        showFrame("FRAContest", false);
+            text(setup_ctl::LblTipTest) = QLatin1String(contest->shortTitle);
+        showFrame(setup_ctl::FRAContest, false);
     }
     // 9
     readInitFile(state_, initFilePath(state_));
@@ -327,15 +312,15 @@ std::optional<int> SetupForm::load() {
     restoreExchangePrompt();
     // 11
     readCwTextFile(state_, cwTextFilePath(state_));
-    for (int i = 1; i <= 11; ++i)
-        ctl(QStringLiteral("TxtF%1").arg(i)).text = state_.cwText(i);
-    text("TxtCP") = QString::number(state_.ComPort);
+    for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
+        ctl(setup_ctl::messageText(i)).text = state_.cwText(i);
+    text(setup_ctl::TxtCP) = QString::number(state_.ComPort);
     // 12: the desk exists and stays hidden until the contest starts.
     // 13
     if (const std::optional<int> quit = openDatabases()) return quit;
     // 14
     if (onShow) onShow();
-    focusAtEnd(QStringLiteral("TxtMyCall"));
+    focusAtEnd(setup_ctl::TxtMyCall);
     // 15
     lookupOwnCallAtLoad();
     return std::nullopt;
@@ -359,26 +344,27 @@ void SetupForm::soundCheck() {
     state_.SoundCard = 0;
     // Selecting "N&u" runs its handler (which notes an explicit no); without a device the
     // voice option ends as 0, the value for "no wave-output device".
-    setChecked(QStringLiteral("OpbSSBN"), true);
+    setChecked(setup_ctl::OpbSSBN, true);
     state_.SsbByPc = 0;
-    setChecked(QStringLiteral("ChkSSBRpt"), false);
-    for (const char* name : {"ChkSSBRpt", "FramSSB", "OpbSSBJ", "OpbSSBN"})
+    setChecked(setup_ctl::ChkSSBRpt, false);
+    for (setup_ctl::Name name :
+         {setup_ctl::ChkSSBRpt, setup_ctl::FramSSB, setup_ctl::OpbSSBJ, setup_ctl::OpbSSBN})
         c(name).enabled = false;
 }
 
 void SetupForm::fillStationFields() {
-    text("TxtMyCall") = state_.MyCall;
-    text("TxtTime") = state_.TimeOffset.toString();
-    text("TxtMyCont") = state_.LookupCnt;
-    text("TxtZone") = state_.MyZone;
-    text("TxtMyPrfx") = state_.MyPrfx;
-    text("txtMyQRA") = state_.MyQRA;
+    text(setup_ctl::TxtMyCall) = state_.MyCall;
+    text(setup_ctl::TxtTime) = state_.TimeOffset.toString();
+    text(setup_ctl::TxtMyCont) = state_.LookupCnt;
+    text(setup_ctl::TxtZone) = state_.MyZone;
+    text(setup_ctl::TxtMyPrfx) = state_.MyPrfx;
+    text(setup_ctl::txtMyQRA) = state_.MyQRA;
     state_.MyCont = state_.LookupCnt;
 }
 
 void SetupForm::showExchangeField(bool visible) {
-    show("TxtMyBezirkA", visible);
-    show("LblBezirk", visible);
+    show(setup_ctl::TxtMyBezirkA, visible);
+    show(setup_ctl::LblBezirk, visible);
 }
 
 // The exchange prompt of the contest chosen before the desk was opened.
@@ -387,43 +373,43 @@ void SetupForm::restoreExchangePrompt() {
     if (!contest) return;
     const OwnExchangePrompt& p = contest->prompt;
     const bool qualifies = ownPrefixQualifies(*contest, state_.MyPrfx);
-    const QString deskSent = desk_ ? desk_->ctl(QStringLiteral("TxtRSTE2")).text : QString();
-    show("txtControl", false);
-    show("LblInscr", false);
+    const QString deskSent = desk_ ? desk_->sentExchange() : QString();
+    show(setup_ctl::txtControl, false);
+    show(setup_ctl::LblInscr, false);
     if (p.others == OthersPrompt::ControlNumber && !qualifies) {
         // A foreign station may set the control number its serial starts from.
-        show("txtControl", true);
-        text("LblBezirk") = QLatin1String(setup_text::kControlNrCaption);
-        show("LblBezirk", true);
-        show("LblInscr", true);
-        show("TxtMyBezirkA", false);
+        show(setup_ctl::txtControl, true);
+        text(setup_ctl::LblBezirk) = QLatin1String(setup_text::kControlNrCaption);
+        show(setup_ctl::LblBezirk, true);
+        show(setup_ctl::LblInscr, true);
+        show(setup_ctl::TxtMyBezirkA, false);
         return;
     }
     if (p.others == OthersPrompt::SentAsControl && !qualifies) {
         showExchangeField(false);
-        text("txtControl") = deskSent;
+        text(setup_ctl::txtControl) = deskSent;
         return;
     }
     if (contest->logGeneral) {
         // Log General: the numbering and mode choices, and the constant number.
-        showFrame("FramLogGen", true);
-        text("TxtMyBezirkA") = state_.MyBezirk;
+        showFrame(setup_ctl::FramLogGen, true);
+        text(setup_ctl::TxtMyBezirkA) = state_.MyBezirk;
         const int nrConst = state_.NrConst, cwPh = state_.CwPhMode;
-        setChecked(QStringLiteral("ChkNrConst"), nrConst == 100);
-        setChecked(QStringLiteral("ChkNrUp"), nrConst == 200);
-        setChecked(QStringLiteral("ChkCWandPH"), cwPh == 200);
-        setChecked(QStringLiteral("ChKCWorPH"), cwPh == 100);
+        setChecked(setup_ctl::ChkNrConst, nrConst == 100);
+        setChecked(setup_ctl::ChkNrUp, nrConst == 200);
+        setChecked(setup_ctl::ChkCWandPH, cwPh == 200);
+        setChecked(setup_ctl::ChKCWorPH, cwPh == 100);
         return;
     }
     const ExchangeFill fill = qualifies ? p.fillQualifying : p.fillOthers;
     showExchangeField(fill != ExchangeFill::None);
     if (fill == ExchangeFill::None) return;
     const char* caption = qualifies ? p.captionQualifying : p.captionOthers;
-    text("LblBezirk") = QLatin1String(caption ? caption : setup_text::kCountyCaption);
+    text(setup_ctl::LblBezirk) = QLatin1String(caption ? caption : setup_text::kCountyCaption);
     switch (fill) {
-    case ExchangeFill::Dok: text("TxtMyBezirkA") = deskSent; break;
-    case ExchangeFill::MyZone: text("TxtMyBezirkA") = state_.MyZone; break;
-    default: text("TxtMyBezirkA") = state_.MyBezirk; break;
+    case ExchangeFill::Dok: text(setup_ctl::TxtMyBezirkA) = deskSent; break;
+    case ExchangeFill::MyZone: text(setup_ctl::TxtMyBezirkA) = state_.MyZone; break;
+    default: text(setup_ctl::TxtMyBezirkA) = state_.MyBezirk; break;
     }
 }
 
@@ -435,8 +421,8 @@ std::optional<int> SetupForm::openDatabases() {
         dbs_.closeAll();
         return 1;
     }
-    const int answer = forms::askRecorded(state_, box_, msg::kOkCancel,
-                                          QLatin1String(setup_text::kNoConnection), QString());
+    const int answer = askRecorded(state_, box_, msg::kOkCancel,
+                                   QLatin1String(setup_text::kNoConnection), QString());
     if (answer != msg::kOk) {
         dbs_.closeAll();
         return 1;
@@ -446,7 +432,7 @@ std::optional<int> SetupForm::openDatabases() {
 
 // The own call from its field into RawCall and, trimmed, LookupCall; false when empty.
 bool SetupForm::takeOwnCall() {
-    state_.RawCall = text("TxtMyCall");
+    state_.RawCall = text(setup_ctl::TxtMyCall);
     state_.LookupCall = state_.RawCall.trimmed();
     return !state_.LookupCall.isEmpty();
 }
@@ -457,7 +443,7 @@ void SetupForm::lookupOwnCallAtLoad() {
         return;
     }
     ownPrefixLookup();
-    if (cqZone()) text("LblZone") = QLatin1String(setup_text::kZoneCq);
+    if (cqZone()) text(setup_ctl::LblZone) = QLatin1String(setup_text::kZoneCq);
     zoneToField();
 }
 
@@ -468,7 +454,7 @@ bool SetupForm::cqZone() const {
 }
 
 void SetupForm::zoneToField() {
-    text("TxtZone") = cqZone() ? state_.LookupCQ : state_.LookupITU;
+    text(setup_ctl::TxtZone) = cqZone() ? state_.LookupCQ : state_.LookupITU;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -493,7 +479,7 @@ void SetupForm::ownPrefixLookup() {
 // The own county (CallJud) or DOK (CallDOK) learned for the own call. Without a row the
 // field receives what the last successful lookup found.
 void SetupForm::ownLearnedLookup(bool dok) {
-    state_.LookupCall = text("TxtMyCall").trimmed().toUpper();
+    state_.LookupCall = text(setup_ctl::TxtMyCall).trimmed().toUpper();
     if (!state_.LookupCall.isEmpty()) {
         const auto row = dbs_.ref.learned(
             dok ? store::LearnedTable::CallDOK : store::LearnedTable::CallJud, state_.LookupCall);
@@ -505,7 +491,7 @@ void SetupForm::ownLearnedLookup(bool dok) {
                 state_.LearnedExchange = QStringLiteral("BU");
         }
     }
-    text("TxtMyBezirkA") = state_.LearnedExchange;
+    text(setup_ctl::TxtMyBezirkA) = state_.LearnedExchange;
     state_.MyBezirk = state_.LearnedExchange;
 }
 
@@ -517,16 +503,16 @@ void SetupForm::ownCallAnalysis() {
     }
     ownPrefixLookup();
     state_.MyCall = state_.RawCall.toUpper();
-    text("TxtMyCall") = state_.MyCall;
+    text(setup_ctl::TxtMyCall) = state_.MyCall;
     state_.MyCallTrim = state_.MyCall.trimmed();
     zoneToField();
-    text("TxtMyCont") = state_.LookupCnt;
+    text(setup_ctl::TxtMyCont) = state_.LookupCnt;
     state_.MyCont = state_.LookupCnt;
-    text("TxtMyPrfx") = state_.LookupCtyPfx;
+    text(setup_ctl::TxtMyPrfx) = state_.LookupCtyPfx;
     if (cqZone())
-        state_.MyCQZone = text("TxtZone");
+        state_.MyCQZone = text(setup_ctl::TxtZone);
     else
-        state_.MyZone = text("TxtZone");
+        state_.MyZone = text(setup_ctl::TxtZone);
     ownCallPrompt();
     if (state_.MyCallTrim.isEmpty()) notify(QLatin1String(setup_text::kPleaseYourCall));
 }
@@ -542,38 +528,39 @@ void SetupForm::ownCallPrompt() {
         p.fillQualifying == ExchangeFill::County || p.fillQualifying == ExchangeFill::Dok;
     const bool countyLike =
         p.fillQualifying == ExchangeFill::MyBezirk && p.fillOthers == ExchangeFill::None;
-    if (!learned) state_.MyPrfx = text("TxtMyPrfx").trimmed();
-    const bool qualifies = ownPrefixQualifies(*contest, text("TxtMyPrfx"));
-    show("txtControl", false);
-    show("LblInscr", false);
+    if (!learned) state_.MyPrfx = text(setup_ctl::TxtMyPrfx).trimmed();
+    const bool qualifies = ownPrefixQualifies(*contest, text(setup_ctl::TxtMyPrfx));
+    show(setup_ctl::txtControl, false);
+    show(setup_ctl::LblInscr, false);
     if (p.fillOthers == ExchangeFill::MyZone) {
         // The district of a home station, the ITU zone of the others.
         showExchangeField(true);
-        text("LblBezirk") =
+        text(setup_ctl::LblBezirk) =
             QLatin1String(qualifies ? setup_text::kDistrictCaption : setup_text::kItuCaption);
-        text("TxtMyBezirkA") = qualifies ? QStringLiteral(" ") : state_.MyZone;
-        if (qualifies) focusAtEnd(QStringLiteral("TxtMyBezirkA"));
+        text(setup_ctl::TxtMyBezirkA) = qualifies ? QStringLiteral(" ") : state_.MyZone;
+        if (qualifies) focusAtEnd(setup_ctl::TxtMyBezirkA);
         return;
     }
     showExchangeField(qualifies);
     if (!qualifies) {
         // A contest that keeps the stored prefix sends the operator back to the call.
         if (p.prefixSource == PrefixSource::AsStored)
-            focusAtEnd(QStringLiteral("TxtMyCall"));
+            focusAtEnd(setup_ctl::TxtMyCall);
         else
-            focusAtEnd(QStringLiteral("TxtMyPrfx"));
+            focusAtEnd(setup_ctl::TxtMyPrfx);
         return;
     }
     if (countyLike) {
-        text("LblBezirk") = QLatin1String(setup_text::kCountyCaption);
-        if (text("TxtMyBezirkA").trimmed().size() < 2) focusAtEnd(QStringLiteral("TxtMyBezirkA"));
+        text(setup_ctl::LblBezirk) = QLatin1String(setup_text::kCountyCaption);
+        if (text(setup_ctl::TxtMyBezirkA).trimmed().size() < 2) focusAtEnd(setup_ctl::TxtMyBezirkA);
         return;
     }
     const bool dok = p.fillQualifying == ExchangeFill::Dok;
-    text("LblBezirk") = QLatin1String(dok ? setup_text::kDokCaption : setup_text::kCountyCaption);
-    text("TxtMyBezirkA").clear();
+    text(setup_ctl::LblBezirk) =
+        QLatin1String(dok ? setup_text::kDokCaption : setup_text::kCountyCaption);
+    text(setup_ctl::TxtMyBezirkA).clear();
     ownLearnedLookup(dok);
-    focusAtEnd(QStringLiteral("TxtMyBezirkA"));
+    focusAtEnd(setup_ctl::TxtMyBezirkA);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -583,11 +570,12 @@ void SetupForm::chooseLanguage(bool english) {
     helpFile_ = childPath(state_.DataDir, english ? QStringLiteral("KorvelEngl.HLP")
                                                   : QStringLiteral("KorvelContest.HLP"));
     state_.Language = english ? kLanguageEnglish : kLanguageRomanian;
-    showFrame("FraLimbaj", false);
-    showFrame("FRAContest", true);
-    text("OpbConcurs") = english ? QStringLiteral("CONTEST") : QStringLiteral("CONCURS");
-    text("FraConcurs") = english ? QStringLiteral("ATTENTION") : QStringLiteral("ATENTIUNE");
-    text("LblAnunt") = english ? joined(kModeNoticeEnglish) : joined(kModeNoticeRomanian);
+    showFrame(setup_ctl::FraLimbaj, false);
+    showFrame(setup_ctl::FRAContest, true);
+    text(setup_ctl::OpbConcurs) = english ? QStringLiteral("CONTEST") : QStringLiteral("CONCURS");
+    text(setup_ctl::FraConcurs) =
+        english ? QStringLiteral("ATTENTION") : QStringLiteral("ATENTIUNE");
+    text(setup_ctl::LblAnunt) = english ? joined(kModeNoticeEnglish) : joined(kModeNoticeRomanian);
     if (english)
         for (const HelpMenuEntry& e : helpMenuEntries())
             if (e.screen == HelpScreen::Setup)
@@ -599,8 +587,8 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
     const int code = contest.code;
     auto nameContest = [&] {
         state_.ContestCode = code;
-        text("LblTipTest") = QLatin1String(contest.tipTestCaption);
-        if (desk_) desk_->ctl(QStringLiteral("LblConc")).text = QLatin1String(contest.deskCaption);
+        text(setup_ctl::LblTipTest) = QLatin1String(contest.tipTestCaption);
+        if (desk_) desk_->showContestCaption(QLatin1String(contest.deskCaption));
         state_.ContestName = QLatin1String(contest.contestName);
     };
     const bool cqZone = contest.zone == ZoneExchange::Cq;
@@ -614,21 +602,22 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
 
     // The own-exchange prompt.
     const OwnExchangePrompt& p = contest.prompt;
-    if (p.prefixSource == PrefixSource::ReRead) state_.MyPrfx = text("TxtMyPrfx").trimmed();
-    show("txtControl", false);
+    if (p.prefixSource == PrefixSource::ReRead)
+        state_.MyPrfx = text(setup_ctl::TxtMyPrfx).trimmed();
+    show(setup_ctl::txtControl, false);
     if (!contest.logGeneral) {
-        show("LblInscr", false);
+        show(setup_ctl::LblInscr, false);
         const bool qualifies = ownPrefixQualifies(contest, state_.MyPrfx);
         const ExchangeFill fill = qualifies ? p.fillQualifying : p.fillOthers;
         showExchangeField(fill != ExchangeFill::None);
         if (const char* caption = qualifies ? p.captionQualifying : p.captionOthers;
             caption && fill != ExchangeFill::None)
-            text("LblBezirk") = QLatin1String(caption);
+            text(setup_ctl::LblBezirk) = QLatin1String(caption);
         switch (fill) {
         case ExchangeFill::County: ownLearnedLookup(false); break;
         case ExchangeFill::Dok: ownLearnedLookup(true); break;
-        case ExchangeFill::MyBezirk: text("TxtMyBezirkA") = state_.MyBezirk; break;
-        case ExchangeFill::MyZone: text("TxtMyBezirkA") = state_.MyZone; break;
+        case ExchangeFill::MyBezirk: text(setup_ctl::TxtMyBezirkA) = state_.MyBezirk; break;
+        case ExchangeFill::MyZone: text(setup_ctl::TxtMyBezirkA) = state_.MyZone; break;
         case ExchangeFill::Unchanged:
         case ExchangeFill::None: break;
         }
@@ -636,29 +625,30 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
     if (cqZone) {
         // The own CQ zone is the exchange: no exchange field.
         ownPrefixLookup();
-        for (const char* name : {"txtControl", "LblBezirk", "LblInscr", "TxtMyBezirkA"})
+        for (setup_ctl::Name name : {setup_ctl::txtControl, setup_ctl::LblBezirk,
+                                     setup_ctl::LblInscr, setup_ctl::TxtMyBezirkA})
             show(name, false);
-        text("LblZone") = QLatin1String(setup_text::kZoneCq);
-        text("TxtZone") = state_.LookupCQ;
+        text(setup_ctl::LblZone) = QLatin1String(setup_text::kZoneCq);
+        text(setup_ctl::TxtZone) = state_.LookupCQ;
     }
     if (contest.focusExchangeField) {
-        if (c("txtControl").visible) focusAtEnd(QStringLiteral("txtControl"));
-        if (c("TxtMyBezirkA").visible) focusAtEnd(QStringLiteral("TxtMyBezirkA"));
+        if (c(setup_ctl::txtControl).visible) focusAtEnd(setup_ctl::txtControl);
+        if (c(setup_ctl::TxtMyBezirkA).visible) focusAtEnd(setup_ctl::TxtMyBezirkA);
     }
 
     // The wizard goes on to the mode, or is done.
-    showFrame("FRAContest", false);
+    showFrame(setup_ctl::FRAContest, false);
     switch (contest.modeFrame) {
-    case ModeFrame::Shown: showFrame("FraConcurs", true); break;
+    case ModeFrame::Shown: showFrame(setup_ctl::FraConcurs, true); break;
     case ModeFrame::HiddenLearnOff: state_.ContestMode = 0; break;
     case ModeFrame::HiddenModeKept: break;
     }
-    if (contest.logGeneral) showFrame("FramLogGen", true);
+    if (contest.logGeneral) showFrame(setup_ctl::FramLogGen, true);
     // The desk's band and mode buttons follow the contest when it is handed over.
 }
 
 void SetupForm::chooseMode(bool concurs) {
-    showFrame("FraConcurs", false);
+    showFrame(setup_ctl::FraConcurs, false);
     state_.ContestMode = concurs ? 100 : 0;
     if (!concurs || state_.Language == kLanguageNone) return;
     notify(QLatin1String(state_.Language == kLanguageEnglish ? kConcursNoticeEnglish
@@ -679,8 +669,10 @@ bool SetupForm::reachable(const QString& control) const {
 
 void SetupForm::tabTo(const QString& from, bool back) {
     std::vector<QString> order;
-    for (const char* name : kTabOrder)
-        if (reachable(QLatin1String(name))) order.emplace_back(QLatin1String(name));
+    for (setup_ctl::Name name : kTabOrder)
+        if (reachable(name)) order.emplace_back(name);
+    for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
+        if (reachable(setup_ctl::messageText(i))) order.push_back(setup_ctl::messageText(i));
     if (order.empty()) return;
     const auto it = std::find(order.begin(), order.end(), from);
     std::ptrdiff_t i = it == order.end() ? -1 : it - order.begin();
@@ -691,7 +683,7 @@ void SetupForm::tabTo(const QString& from, bool back) {
 
 void SetupForm::onKeyDown(const QString& control, forms::KeyEvent& e) {
     if (takesSpaceAdvance(control)) spaceAdvance_ = e.key == forms::Key::Space ? 100 : 0;
-    if (control == QLatin1String("TxtMyCall") && e.key == forms::Key::F1) e.swallowed = true;
+    if (control == setup_ctl::TxtMyCall && e.key == forms::Key::F1) e.swallowed = true;
     if (e.key == forms::Key::Tab) {
         // Tab walks through the fields that are on screen.
         tabTo(control, e.shift);
@@ -705,7 +697,7 @@ void SetupForm::onKeyPress(const QString& control, int& ascii) {
         ascii = 0;
         return;
     }
-    const int message = messageFieldNumber(control);
+    const int message = setup_ctl::messageTextNumber(control);
     if (isOneOf(control, kUpperFields) || (message >= 1 && message <= 7))
         ascii = QChar(ascii).toUpper().unicode();
     bool act = ascii == 13;
@@ -720,44 +712,44 @@ void SetupForm::onKeyPress(const QString& control, int& ascii) {
 }
 
 void SetupForm::fieldAction(const QString& control) {
-    auto upperBack = [this](const char* field) {
+    auto upperBack = [this](setup_ctl::Name field) {
         QString& t = text(field);
         t = t.toUpper();
         return t;
     };
-    if (control == QLatin1String("TxtMyCall")) {
+    if (control == setup_ctl::TxtMyCall) {
         ownCallAnalysis();
-    } else if (control == QLatin1String("TxtMyPrfx")) {
-        state_.MyPrfx = upperBack("TxtMyPrfx");
-        focusAtEnd(QStringLiteral("TxtTime"));
-    } else if (control == QLatin1String("TxtTime")) {
-        focusAtEnd(QStringLiteral("TxtMyCont"));
-    } else if (control == QLatin1String("TxtMyCont")) {
-        focusAtEnd(QStringLiteral("TxtZone"));
-    } else if (control == QLatin1String("TxtMyBezirkA")) {
-        state_.MyBezirk = upperBack("TxtMyBezirkA");
-        focusAtEnd(QStringLiteral("txtMyQRA"));
-    } else if (control == QLatin1String("txtMyQRA")) {
-        state_.MyQRA = upperBack("txtMyQRA");
+    } else if (control == setup_ctl::TxtMyPrfx) {
+        state_.MyPrfx = upperBack(setup_ctl::TxtMyPrfx);
+        focusAtEnd(setup_ctl::TxtTime);
+    } else if (control == setup_ctl::TxtTime) {
+        focusAtEnd(setup_ctl::TxtMyCont);
+    } else if (control == setup_ctl::TxtMyCont) {
+        focusAtEnd(setup_ctl::TxtZone);
+    } else if (control == setup_ctl::TxtMyBezirkA) {
+        state_.MyBezirk = upperBack(setup_ctl::TxtMyBezirkA);
+        focusAtEnd(setup_ctl::txtMyQRA);
+    } else if (control == setup_ctl::txtMyQRA) {
+        state_.MyQRA = upperBack(setup_ctl::txtMyQRA);
         state_.MyQRACalc = state_.MyQRA;
-        focusAtEnd(QStringLiteral("TxtTime"));
-    } else if (control == QLatin1String("txtControl")) {
-        state_.NextNr = text("txtControl");
-        focusAtEnd(QStringLiteral("TxtMyCall"));
-    } else if (control == QLatin1String("TxtCP")) {
+        focusAtEnd(setup_ctl::TxtTime);
+    } else if (control == setup_ctl::txtControl) {
+        state_.NextNr = text(setup_ctl::txtControl);
+        focusAtEnd(setup_ctl::TxtMyCall);
+    } else if (control == setup_ctl::TxtCP) {
         bool ok = false;
-        const int port = text("TxtCP").trimmed().toInt(&ok);
+        const int port = text(setup_ctl::TxtCP).trimmed().toInt(&ok);
         if (ok) state_.ComPort = port;
-        focusAtEnd(QStringLiteral("TxtMyCall"));
-    } else if (control == QLatin1String("TxtSD")) {
-        state_.StartDate = text("TxtSD");
-        focusAtEnd(QStringLiteral("TxtST"));
-    } else if (control == QLatin1String("TxtST")) {
-        state_.StartTime = text("TxtST");
-        focusAtEnd(QStringLiteral("TxtMyCall"));
-    } else if (const int n = messageFieldNumber(control); n >= 1 && n <= 7) {
+        focusAtEnd(setup_ctl::TxtMyCall);
+    } else if (control == setup_ctl::TxtSD) {
+        state_.StartDate = text(setup_ctl::TxtSD);
+        focusAtEnd(setup_ctl::TxtST);
+    } else if (control == setup_ctl::TxtST) {
+        state_.StartTime = text(setup_ctl::TxtST);
+        focusAtEnd(setup_ctl::TxtMyCall);
+    } else if (const int n = setup_ctl::messageTextNumber(control); n >= 1 && n <= 7) {
         state_.cwText(n) = ctl(control).text;
-        focusAtEnd(n == 7 ? QStringLiteral("TxtCP") : QStringLiteral("TxtF%1").arg(n + 1));
+        focusAtEnd(n == 7 ? QString(setup_ctl::TxtCP) : setup_ctl::messageText(n + 1));
     }
 }
 
@@ -775,13 +767,13 @@ void SetupForm::onClick(const QString& control) {
         checkHandler(control);
         return;
     }
-    if (control == QLatin1String("mnuBeenden")) {
+    if (control == setup_ctl::mnuBeenden) {
         exitProgram();
-    } else if (control == QLatin1String("mnuQSOfahren")) {
+    } else if (control == setup_ctl::mnuQSOfahren) {
         if (startContest(*this) && onContestStarted) onContestStarted();
-    } else if (control == QLatin1String("mnuInpLog")) {
+    } else if (control == setup_ctl::mnuInpLog) {
         inputLogOffLine(*this);
-    } else if (control == QLatin1String("mnuLog")) {
+    } else if (control == setup_ctl::mnuLog) {
         if (!logMenu(*this)) return;
         if (onLog)
             onLog();
@@ -815,76 +807,76 @@ void SetupForm::setChecked(const QString& name, bool checked) {
 }
 
 void SetupForm::optionHandler(const QString& name) {
-    if (name == QLatin1String("OpBRomanian") || name == QLatin1String("OpbEnglish")) {
-        chooseLanguage(name == QLatin1String("OpbEnglish"));
+    if (name == setup_ctl::OpBRomanian || name == setup_ctl::OpbEnglish) {
+        chooseLanguage(name == setup_ctl::OpbEnglish);
     } else if (const ContestInfo* contest = contestByButton(name)) {
         chooseContest(*contest);
-    } else if (name == QLatin1String("OpbConcurs") || name == QLatin1String("OpbTest")) {
-        chooseMode(name == QLatin1String("OpbConcurs"));
-    } else if (name == QLatin1String("OpbCwJ")) {
-        showFrame("FramTxtCw", true);
-        show("ChkCwRpt", true);
+    } else if (name == setup_ctl::OpbConcurs || name == setup_ctl::OpbTest) {
+        chooseMode(name == setup_ctl::OpbConcurs);
+    } else if (name == setup_ctl::OpbCwJ) {
+        showFrame(setup_ctl::FramTxtCw, true);
+        show(setup_ctl::ChkCwRpt, true);
         state_.CwByPc = 100;
-        if (!returning()) focusAtEnd(QStringLiteral("TxtMyCall"));
-    } else if (name == QLatin1String("OpbCwN")) {
-        showFrame("FramTxtCw", false);
-        show("ChkCwRpt", false);
-        setChecked(QStringLiteral("ChkCwRpt"), false);
+        if (!returning()) focusAtEnd(setup_ctl::TxtMyCall);
+    } else if (name == setup_ctl::OpbCwN) {
+        showFrame(setup_ctl::FramTxtCw, false);
+        show(setup_ctl::ChkCwRpt, false);
+        setChecked(setup_ctl::ChkCwRpt, false);
         state_.CwRepeat = 0;
         state_.CwByPc = 10;
         if (!returning()) {
-            deskShow("txtPauseCW", false);
-            focusAtEnd(QStringLiteral("TxtMyCall"));
+            if (desk_) desk_->hideRepeatPause(false);
+            focusAtEnd(setup_ctl::TxtMyCall);
         }
-    } else if (name == QLatin1String("OpbSSBJ")) {
+    } else if (name == setup_ctl::OpbSSBJ) {
         state_.SsbByPc = 100;
-        show("ChkSSBRpt", true);
+        show(setup_ctl::ChkSSBRpt, true);
         prepareVoiceFolder();
-    } else if (name == QLatin1String("OpbSSBN")) {
-        show("ChkSSBRpt", false);
-        setChecked(QStringLiteral("ChkSSBRpt"), false);
+    } else if (name == setup_ctl::OpbSSBN) {
+        show(setup_ctl::ChkSSBRpt, false);
+        setChecked(setup_ctl::ChkSSBRpt, false);
         state_.SsbRepeat = 0;
         state_.SsbByPc = 10;
-        deskShow("TxtPauseSSB", false);
-        if (!returning()) focusAtEnd(QStringLiteral("TxtMyCall"));
+        if (desk_) desk_->hideRepeatPause(true);
+        if (!returning()) focusAtEnd(setup_ctl::TxtMyCall);
     }
 }
 
 void SetupForm::checkHandler(const QString& name) {
     const bool on = ctl(name).checked;
     // Each pair of Log General choices excludes the other while one is ticked.
-    auto pair = [&](const char* other, int& field, int value) {
+    auto pair = [&](setup_ctl::Name other, int& field, int value) {
         c(other).enabled = !on;
         field = on ? value : 0;
     };
-    if (name == QLatin1String("ChkCwRpt")) {
+    if (name == setup_ctl::ChkCwRpt) {
         state_.CwRepeat = on ? 100 : 0;
-        deskColourF1(on);
-    } else if (name == QLatin1String("ChkSSBRpt")) {
+        if (desk_) desk_->colourRepeatKey(on);
+    } else if (name == setup_ctl::ChkSSBRpt) {
         state_.SsbRepeat = on ? 100 : 0;
-        deskColourF1(on);
-    } else if (name == QLatin1String("ChkDxCl")) {
+        if (desk_) desk_->colourRepeatKey(on);
+    } else if (name == setup_ctl::ChkDxCl) {
         dxClusterClicked();
-    } else if (name == QLatin1String("ChkNrConst")) {
-        pair("ChkNrUp", state_.NrConst, 100);
-        text("LblBezirk") = QLatin1String(setup_text::kConstantCaption);
+    } else if (name == setup_ctl::ChkNrConst) {
+        pair(setup_ctl::ChkNrUp, state_.NrConst, 100);
+        text(setup_ctl::LblBezirk) = QLatin1String(setup_text::kConstantCaption);
         showExchangeField(on);
         if (on) {
-            if (c("txtControl").visible) focusAtEnd(QStringLiteral("txtControl"));
-            if (c("TxtMyBezirkA").visible) focusAtEnd(QStringLiteral("TxtMyBezirkA"));
+            if (c(setup_ctl::txtControl).visible) focusAtEnd(setup_ctl::txtControl);
+            if (c(setup_ctl::TxtMyBezirkA).visible) focusAtEnd(setup_ctl::TxtMyBezirkA);
         }
-    } else if (name == QLatin1String("ChkNrUp")) {
-        pair("ChkNrConst", state_.NrConst, 200);
-    } else if (name == QLatin1String("ChkCWandPH")) {
-        pair("ChKCWorPH", state_.CwPhMode, 200);
-    } else if (name == QLatin1String("ChKCWorPH")) {
-        pair("ChkCWandPH", state_.CwPhMode, 100);
+    } else if (name == setup_ctl::ChkNrUp) {
+        pair(setup_ctl::ChkNrConst, state_.NrConst, 200);
+    } else if (name == setup_ctl::ChkCWandPH) {
+        pair(setup_ctl::ChKCWorPH, state_.CwPhMode, 200);
+    } else if (name == setup_ctl::ChKCWorPH) {
+        pair(setup_ctl::ChkCWandPH, state_.CwPhMode, 100);
     }
 }
 
 void SetupForm::dxClusterClicked() {
     if (state_.Language == kLanguageNone) state_.Language = kLanguageRomanian;
-    const bool on = c("ChkDxCl").checked;
+    const bool on = c(setup_ctl::ChkDxCl).checked;
     if (on && !returning())
         notify(QLatin1String(state_.Language == kLanguageEnglish ? kClusterWarningEnglish
                                                                  : kClusterWarningRomanian),
@@ -910,8 +902,8 @@ void SetupForm::helpEntry(const QString& menu) {
 }
 
 void SetupForm::exitProgram() {
-    const int answer = forms::askRecorded(state_, box_, kExitStyle, QLatin1String(kExitPrompt),
-                                          QLatin1String(kExitTitle));
+    const int answer = askRecorded(state_, box_, kExitStyle, QLatin1String(kExitPrompt),
+                                   QLatin1String(kExitTitle));
     if (answer != msg::kYes) return;
     dbs_.closeAll();
     exitConfirmed_ = true;

@@ -8,10 +8,11 @@
 // Everything outside the model comes in through SetupPlatform and the callbacks, so that
 // tests and the replay command drive it without a display.
 
-#include "forms/form_model.h"
-#include "forms/message_box.h"
 #include "core/contest_catalogue.h"
 #include "core/shared_state.h"
+#include "forms/form_model.h"
+#include "forms/message_box.h"
+#include "setup/setup_controls.h"
 #include "store/reference_data.h"
 
 #include <QDateTime>
@@ -99,7 +100,7 @@ public:
     // Sets an option or a check box as code does: its handler runs when the value changes.
     void setChecked(const QString& name, bool checked);
     // The field shows and hides together with its frame.
-    void showFrame(const char* frame, bool visible);
+    void showFrame(setup_ctl::Name frame, bool visible);
 
     // The own prefix lookup of the whole call in LookupCall (longest stored prefix).
     void ownPrefixLookup();
@@ -111,11 +112,9 @@ protected:
 
 private:
     void buildControls();
-    forms::Control& c(const char* name) { return ctl(QLatin1String(name)); }
-    QString& text(const char* name) { return ctl(QLatin1String(name)).text; }
-    void show(const char* name, bool visible) { ctl(QLatin1String(name)).visible = visible; }
-    void deskShow(const char* name, bool visible);
-    void deskColourF1(bool repeat);
+    forms::Control& c(setup_ctl::Name name) { return ctl(name); }
+    QString& text(setup_ctl::Name name) { return ctl(name).text; }
+    void show(setup_ctl::Name name, bool visible) { ctl(name).visible = visible; }
 
     // Load steps.
     void layoutFromScreen();
