@@ -13,6 +13,7 @@ shift || true
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
+  libhamlib-dev libhamlib-utils
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 read -r -a extra <<<"${KORVEL_EXTRA_PACKAGES:-}"
