@@ -1,0 +1,184 @@
+// The radio through Hamlib without hardware: Hamlib's dummy rig in the process, and a
+// rigctld with the dummy rig started by the test, taken away and brought back.
+#include "core/band_plan.h"
+#include "platform/rig_control.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace korvel::platform {
+namespace {
+
+struct Watch {
+    std::vector<RigReading> readings;
+    QStringList lost;
+    explicit Watch(RigControl& rig) {
+        QObject::connect(&rig, &RigControl::reading,
+                         [this](const RigReading& r) { readings.push_back(r); });
+        QObject::connect(&rig, &RigControl::lost, [this](const QString& why) { lost << why; });
+    }
+    bool saw(std::int64_t hz, const char* mode) const {
+        return !readings.empty() && readings.back() == RigReading{hz, QString::fromLatin1(mode)};
+    }
+};
+
+TEST(HamlibRigTest, DummyRigInTheProcessMovesTheDesk) {
+    HamlibRig rig;
+    Watch watch(rig);
+    RigParams p;
+    p.model = kRigModelDummy;
+    p.pollMs = 20;
+    rig.start(p);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.readings.empty(); }, 5000));
+
+    struct Step {
+        std::int64_t hz;
+        const char* mode;
+        int band;
+        const char* deskMode;
+    };
+    const Step steps[] = {{14025000, "CW", 20, "CW"},
+                          {7150000, "LSB", 40, "SSB"},
+                          {21010000, "CWR", 15, "CW"},
+                          {10116000, "CW", 0, "CW"}};
+    for (const Step& s : steps) {
+        rig.tune(s.hz, QString::fromLatin1(s.mode));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(s.hz, s.mode); }, 5000)) << s.hz;
+        const RigFollow f = followRig(watch.readings.back().hz, watch.readings.back().mode);
+        EXPECT_EQ(f.band, s.band);
+        EXPECT_EQ(f.mode, QString::fromLatin1(s.deskMode));
+    }
+    EXPECT_EQ(followRig(14025000, QStringLiteral("CW")).kHz, 14025);
+    EXPECT_TRUE(watch.lost.isEmpty());
+
+    // An unchanged radio is not reported again; after stop() nothing comes.
+    const std::size_t seen = watch.readings.size();
+    QTest::qWait(100);
+    EXPECT_EQ(watch.readings.size(), seen);
+    rig.tune(3510000, QStringLiteral("CW"));
+    rig.stop();
+    QTest::qWait(100);
+    EXPECT_EQ(watch.readings.size(), seen);
+}
+
+TEST(HamlibRigTest, ARadioThatCannotBeOpenedIsReportedOnceAndStopReturns) {
+    for (const auto& [model, path] :
+         {std::pair{999999, QString()},
+          std::pair{kRigModelNetRigctl, QStringLiteral("127.0.0.1:1")}}) {
+        HamlibRig rig;
+        Watch watch(rig);
+        RigParams p;
+        p.model = model;
+        p.path = path;
+        p.retryFirstMs = 20;
+        p.retryMaxMs = 40;
+        rig.start(p);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.lost.isEmpty(); }, 5000)) << model;
+        EXPECT_TRUE(watch.lost[0].startsWith(QStringLiteral("RIG CONTROL: ")))
+            << watch.lost[0].toStdString();
+        QTest::qWait(200); // several attempts, still one report
+        EXPECT_EQ(watch.lost.size(), 1);
+        QElapsedTimer t;
+        t.start();
+        rig.stop();
+        EXPECT_LT(t.elapsed(), 2000);
+    }
+}
+
+class Rigctld {
+public:
+    explicit Rigctld(int port) : port_(port) {}
+    ~Rigctld() { stop(); }
+    bool start() {
+        proc_.start(QStandardPaths::findExecutable(QStringLiteral("rigctld")),
+                    {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
+                     QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(port_)});
+        if (!proc_.waitForStarted(5000)) return false;
+        return QTest::qWaitFor(
+            [&] {
+                QTcpSocket s;
+                s.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(port_));
+                return s.waitForConnected(100);
+            },
+            5000);
+    }
+    void stop() {
+        if (proc_.state() == QProcess::NotRunning) return;
+        proc_.kill();
+        proc_.waitForFinished(5000);
+    }
+
+private:
+    int port_;
+    QProcess proc_;
+};
+
+TEST(HamlibRigTest, RigctldGoesAwayAndComesBackWithoutAFreeze) {
+    if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+        GTEST_SKIP() << "rigctld is not installed (Debian package libhamlib-utils)";
+    int port = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+        port = probe.serverPort();
+    }
+    Rigctld daemon(port);
+    ASSERT_TRUE(daemon.start());
+
+    HamlibRig rig;
+    Watch watch(rig);
+    RigParams p;
+    p.model = kRigModelNetRigctl;
+    p.path = QStringLiteral("127.0.0.1:%1").arg(port);
+    p.pollMs = 50;
+    p.retryFirstMs = 100;
+    p.retryMaxMs = 400;
+    rig.start(p);
+    rig.tune(14025000, QStringLiteral("CW"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(14025000, "CW"); }, 10000));
+    EXPECT_EQ(followRig(14025000, watch.readings.back().mode).band, 20);
+
+    // The event loop keeps turning while the radio is gone: a 10 ms timer keeps firing.
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(10);
+    daemon.stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.lost.isEmpty(); }, 10000));
+    QTest::qWait(500);
+    EXPECT_GT(ticks, 10);
+
+    const std::size_t before = watch.readings.size();
+    ASSERT_TRUE(daemon.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.readings.size() > before; }, 10000));
+    EXPECT_EQ(watch.lost.size(), 1);
+    rig.tune(7150000, QStringLiteral("LSB"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(7150000, "LSB"); }, 10000));
+    rig.stop();
+}
+
+TEST(FakeRigTest, ReportsLikeTheRealOne) {
+    FakeRig rig;
+    Watch watch(rig);
+    rig.set(7150000, QStringLiteral("LSB"));
+    EXPECT_TRUE(watch.readings.empty()); // not started
+    rig.start({});
+    EXPECT_TRUE(watch.saw(7150000, "LSB"));
+    rig.goAway();
+    EXPECT_EQ(watch.lost, QStringList{"no answer"});
+    rig.tune(14025000);
+    EXPECT_TRUE(watch.saw(7150000, "LSB"));
+    rig.comeBack();
+    EXPECT_TRUE(watch.saw(14025000, "LSB"));
+    EXPECT_EQ(rig.tuned.size(), 1u);
+}
+
+} // namespace
+} // namespace korvel::platform
