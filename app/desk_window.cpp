@@ -98,7 +98,24 @@ void DeskWindow::build() {
     auto* root = new QVBoxLayout(central);
     root->setContentsMargins(6, 4, 6, 4);
     root->setSpacing(4);
+    const QFont big = captionRow(root);
+    entryRow(root, big);
+    analysisRows(root);
+    auto* middle = new QHBoxLayout;
+    actionsAndBands(middle, big);
+    middle->addWidget(ownStationFrame(), 1);
+    middle->addWidget(scoreFrame(), 1);
+    root->addLayout(middle);
+    logGrid(root);
+    cwPanel(root);
+    messageKeys(root);
+    // The message buttons stay visible for the voice keyer when the CW texts are hidden.
+    root->addWidget(label(desk_ctl::LblJos));
+    setCentralWidget(central);
+    menus();
+}
 
+QFont DeskWindow::captionRow(QVBoxLayout* root) {
     // Contest caption, notices.
     auto* top = new QHBoxLayout;
     QWidget* conc = label(desk_ctl::LblConc);
@@ -111,7 +128,10 @@ void DeskWindow::build() {
     top->addWidget(label(desk_ctl::LblOffLine));
     top->addWidget(label(desk_ctl::LblRaport));
     root->addLayout(top);
+    return big;
+}
 
+void DeskWindow::entryRow(QVBoxLayout* root, const QFont& big) {
     // Entry fields in one row, captions above.
     auto* entry = new QGridLayout;
     const char* captions[] = {"CALL", "RSTS", "", "RSTR", "", "UTC", "Date"};
@@ -127,7 +147,9 @@ void DeskWindow::build() {
         entry->setColumnStretch(i, stretch[i]);
     }
     root->addLayout(entry);
+}
 
+void DeskWindow::analysisRows(QVBoxLayout* root) {
     // Analysis fields beside each other.
     auto* analysis = new QHBoxLayout;
     const std::pair<const char*, desk_ctl::Name> names[] = {
@@ -143,9 +165,10 @@ void DeskWindow::build() {
     QWidget* error = field(desk_ctl::TxtEroare);
     error->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
     root->addWidget(error);
+}
 
+void DeskWindow::actionsAndBands(QHBoxLayout* middle, const QFont& big) {
     // Middle: actions, lists, bands and modes on the left; compass and own station right.
-    auto* middle = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* actions = new QHBoxLayout;
     actions->addWidget(button(desk_ctl::CmdEnterCall));
@@ -197,7 +220,9 @@ void DeskWindow::build() {
 
     compass_ = new CompassWidget(this);
     middle->addWidget(compass_, 1);
+}
 
+QWidget* DeskWindow::ownStationFrame() {
     auto* myData = new QGroupBox(this);
     myData->setObjectName(desk_ctl::FrmMyData);
     binder_.bind(desk_ctl::FrmMyData, myData);
@@ -213,8 +238,10 @@ void DeskWindow::build() {
         myLayout->addWidget(new QLabel(QLatin1String(caption), myData), row, 0);
         myLayout->addWidget(label(name, myData), row++, 1);
     }
-    middle->addWidget(myData, 1);
+    return myData;
+}
 
+QWidget* DeskWindow::scoreFrame() {
     // Score summary: the current band and the five others.
     auto* score = new QGroupBox(this);
     score->setObjectName(desk_ctl::Frame2);
@@ -240,9 +267,10 @@ void DeskWindow::build() {
             scoreLayout->addWidget(l, r + 1, col++);
         }
     }
-    middle->addWidget(score, 1);
-    root->addLayout(middle);
+    return score;
+}
 
+void DeskWindow::logGrid(QVBoxLayout* root) {
     // The log grid of the current band.
     grid_ = new QTableWidget(this);
     grid_->setObjectName(desk_ctl::DBGrid9);
@@ -276,7 +304,9 @@ void DeskWindow::build() {
     } else {
         root->addWidget(grid_, 1);
     }
+}
 
+void DeskWindow::cwPanel(QVBoxLayout* root) {
     // CW panel and the message keys.
     auto* cw = new QGroupBox(this);
     cw->setObjectName(desk_ctl::FrmCwProgr);
@@ -303,6 +333,9 @@ void DeskWindow::build() {
     cwLayout->addWidget(field(desk_ctl::TxtPauseSSB, 40));
     cwLayout->addWidget(label(desk_ctl::LblStopCW, cw));
     root->addWidget(cw);
+}
+
+void DeskWindow::messageKeys(QVBoxLayout* root) {
     auto* messages = new QGroupBox(this);
     messages->setObjectName(desk_ctl::FramTxtCw);
     binder_.bind(desk_ctl::FramTxtCw, messages);
@@ -319,11 +352,9 @@ void DeskWindow::build() {
     legend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     msgLayout->addWidget(legend, 3, 4, 1, 2);
     root->addWidget(messages);
-    // The message buttons stay visible for the voice keyer when the CW texts are hidden.
-    root->addWidget(label(desk_ctl::LblJos));
-    setCentralWidget(central);
+}
 
-    // Menus.
+void DeskWindow::menus() {
     auto action = [this](desk_ctl::Name name) {
         QAction* a = menuBar()->addAction(QString());
         a->setObjectName(name);

@@ -5,6 +5,7 @@
 #include "app/form_binder.h"
 #include "desk/desk_form.h"
 
+#include <QBoxLayout>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -34,7 +35,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window, panel by panel from the top.
     void build();
+    QFont captionRow(QVBoxLayout* root);
+    void entryRow(QVBoxLayout* root, const QFont& big);
+    void analysisRows(QVBoxLayout* root);
+    void actionsAndBands(QHBoxLayout* middle, const QFont& big);
+    QWidget* ownStationFrame();
+    QWidget* scoreFrame();
+    void logGrid(QVBoxLayout* root);
+    void cwPanel(QVBoxLayout* root);
+    void messageKeys(QVBoxLayout* root);
+    void menus();
     QWidget* field(const QString& name, int width = 0);
     QWidget* label(const QString& name, QWidget* parent = nullptr);
     QWidget* button(const QString& name);

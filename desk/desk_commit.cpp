@@ -28,25 +28,45 @@ std::pair<QString, QString> splitAtBlank(const QString& s) {
 } // namespace
 
 void DeskForm::commitQso() {
-    // 1-3.
+    const QString call = takeDateTimeAndCall();
+    if (call.trimmed().isEmpty()) return;
+    resetBandButtons();
+    learnUnknownExchange(call);
+    stampDateTime();
+    // A QSO the log did not take stays on the desk, to be stored again.
+    if (!storeQso()) return;
+    prepareNextQso();
+}
+
+// The dupe warning goes; the date and time on the desk become the start values; the call
+// as it is stored.
+QString DeskForm::takeDateTimeAndCall() {
     show(desk_ctl::Frame3, false);
     s_.StartDate = text(desk_ctl::TxtDate);
     s_.StartTime = text(desk_ctl::TxtUTC);
-    const QString call = scoring::normaliseCall(text(desk_ctl::txtIndic)).toUpper();
-    if (call.trimmed().isEmpty()) return;
-    // 4. Band buttons back to green.
+    return scoring::normaliseCall(text(desk_ctl::txtIndic)).toUpper();
+}
+
+// The band buttons back to green (a contest without 160 m marks leaves that one alone).
+void DeskForm::resetBandButtons() {
     const bool no160 = contest().hasNo160Marks();
     for (int band : kBands)
         if (band != 160 || !no160) ctl(desk_ctl::bandButton(bandIndex(band))).back = colour::kGreen;
-    // 5. Learning, in contest mode, of an exchange the tables did not know.
+}
+
+// In contest mode, an exchange the tables did not know is learned for the call.
+void DeskForm::learnUnknownExchange(const QString& call) {
     if (s_.ContestMode == 100) {
         const QString typed = text(desk_ctl::TxtRSTR2).trimmed();
         const std::optional<LearnedTable> table = learnedTable();
         if (table && learnExchange_ && !typed.isEmpty()) dbs_.ref.learn(*table, call, typed);
     }
     learnExchange_ = false;
-    // 6. Date and time: typed off-line, the clock's live. A QSO being corrected keeps
-    //    the date and time it was logged with.
+}
+
+// Date and time: typed off-line, the clock's live. A QSO being corrected keeps the date and
+// time it was logged with.
+void DeskForm::stampDateTime() {
     if (s_.OffLineInput == 100 || reloadId_) {
         nowDate_ = text(desk_ctl::TxtDate).trimmed();
         nowTime_ = text(desk_ctl::TxtUTC).trimmed();
@@ -61,16 +81,16 @@ void DeskForm::commitQso() {
         text(desk_ctl::TxtDate) = nowDate_;
         text(desk_ctl::TxtUTC) = nowTime_;
     }
-    // 7-9.
-    // A QSO the log did not take stays on the desk, to be stored again.
-    if (!storeQso()) return;
-    // 10. Clear the desk for the next QSO.
+}
+
+// The desk cleared for the next QSO (which refreshes the grid) with its serial number; a
+// corrected QSO leaves the running number as it was.
+void DeskForm::prepareNextQso() {
     const bool wasCorrection = reloadId_.has_value();
     const QString worked = s_.LookupCtyPfx;
     reloadId_.reset();
     clearDesk();
     show(desk_ctl::List2, false);
-    // 11. The next serial number (a corrected QSO leaves the running number as it was).
     if (wasCorrection) {
         text(desk_ctl::TxtRSTE2) = serialBeforeReload_;
         text(desk_ctl::LblRaport) = raportBeforeReload_;
@@ -79,7 +99,6 @@ void DeskForm::commitQso() {
                                         s_.NrConst)) {
         nextSerial();
     }
-    // 12, 13 (the grid was refreshed by clearing the desk).
     c(desk_ctl::TxtRSTR2).back = colour::kPalette14;
     enable(desk_ctl::mnuUndo, false);
     enable(desk_ctl::CmdEnterCall, false);

@@ -232,7 +232,12 @@ private:
     void computePoints();
 
     // Storing.
+    QString takeDateTimeAndCall();
+    void resetBandButtons();
+    void learnUnknownExchange(const QString& call);
+    void stampDateTime();
     bool storeQso(); // false when the log did not take the QSO
+    void prepareNextQso();
     void nextSerial();
     void serialStart();
     void reloadLastQso();

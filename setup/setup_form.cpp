@@ -272,58 +272,67 @@ void SetupForm::notify(const QString& prompt, int style) {
 // Load.
 
 std::optional<int> SetupForm::load() {
-    // 1, 2: screen size and layout scale.
     layoutFromScreen();
-    // 3
+    showTitleAndStartTimes();
+    state_.DataDir = deriveDataDir(state_.AppDir);
+    offerDxCluster();
+    soundCheck();
+    if (!returning())
+        takeFirstOpeningDefaults();
+    else
+        restoreEarlierChoices();
+    readInitFile(state_, initFilePath(state_));
+    fillStationFields();
+    restoreExchangePrompt();
+    readCwMessages();
+    // The desk exists already and stays hidden until the contest starts.
+    if (const std::optional<int> quit = openDatabases()) return quit;
+    if (onShow) onShow();
+    focusAtEnd(setup_ctl::TxtMyCall);
+    lookupOwnCallAtLoad();
+    return std::nullopt;
+}
+
+void SetupForm::showTitleAndStartTimes() {
     text(setup_ctl::LblContest) = QLatin1String(setup_text::kTitle);
     state_.OffLineInput = 0;
     text(setup_ctl::TxtSD) = state_.StartDate;
     text(setup_ctl::TxtST) = state_.StartTime;
-    // 4
-    state_.DataDir = deriveDataDir(state_.AppDir);
-    // 5: the DX-cluster box is offered whatever the browser check finds.
+}
+
+// The browser check is asked, but the DX-cluster box is offered whatever it finds.
+void SetupForm::offerDxCluster() {
     if (platform_.browserAvailable) (void)platform_.browserAvailable();
     show(setup_ctl::ChkDxCl, true);
-    // 6
-    soundCheck();
-    if (!returning()) {
-        // 7: first opening of the run.
-        state_.Mode = QStringLiteral("00");
-        state_.Band = 0;
-        state_.CwByPc = 10;
-        setChecked(setup_ctl::OpbCwN, true);
-        setChecked(setup_ctl::OpbSSBN, true);
-    } else {
-        // 8: back from the desk, with the earlier choices.
-        showFrame(setup_ctl::FraLimbaj, false);
-        setChecked(state_.CwByPc == 100 ? setup_ctl::OpbCwJ : setup_ctl::OpbCwN, true);
-        setChecked(state_.SsbByPc == 100 ? setup_ctl::OpbSSBJ : setup_ctl::OpbSSBN, true);
-        if (state_.CwRepeat == 100) setChecked(setup_ctl::ChkCwRpt, true);
-        if (state_.SsbRepeat == 100) setChecked(setup_ctl::ChkSSBRpt, true);
-        if (state_.DxClusterOn == 100) setChecked(setup_ctl::ChkDxCl, true);
-        if (const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode))
-            text(setup_ctl::LblTipTest) = QLatin1String(contest->shortTitle);
-        showFrame(setup_ctl::FRAContest, false);
-    }
-    // 9
-    readInitFile(state_, initFilePath(state_));
-    fillStationFields();
-    // 10
-    restoreExchangePrompt();
-    // 11
+}
+
+// First opening of the run: no mode or band yet, neither CW nor voice by the PC.
+void SetupForm::takeFirstOpeningDefaults() {
+    state_.Mode = QStringLiteral("00"); // no mode: the desk asks for band and mode first
+    state_.Band = 0;
+    state_.CwByPc = 10;
+    setChecked(setup_ctl::OpbCwN, true);
+    setChecked(setup_ctl::OpbSSBN, true);
+}
+
+// Back from the desk: the choices made before are shown again and the wizard is done.
+void SetupForm::restoreEarlierChoices() {
+    showFrame(setup_ctl::FraLimbaj, false);
+    setChecked(state_.CwByPc == 100 ? setup_ctl::OpbCwJ : setup_ctl::OpbCwN, true);
+    setChecked(state_.SsbByPc == 100 ? setup_ctl::OpbSSBJ : setup_ctl::OpbSSBN, true);
+    if (state_.CwRepeat == 100) setChecked(setup_ctl::ChkCwRpt, true);
+    if (state_.SsbRepeat == 100) setChecked(setup_ctl::ChkSSBRpt, true);
+    if (state_.DxClusterOn == 100) setChecked(setup_ctl::ChkDxCl, true);
+    if (const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode))
+        text(setup_ctl::LblTipTest) = QLatin1String(contest->shortTitle);
+    showFrame(setup_ctl::FRAContest, false);
+}
+
+void SetupForm::readCwMessages() {
     readCwTextFile(state_, cwTextFilePath(state_));
     for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
         ctl(setup_ctl::messageText(i)).text = state_.cwText(i);
     text(setup_ctl::TxtCP) = QString::number(state_.ComPort);
-    // 12: the desk exists and stays hidden until the contest starts.
-    // 13
-    if (const std::optional<int> quit = openDatabases()) return quit;
-    // 14
-    if (onShow) onShow();
-    focusAtEnd(setup_ctl::TxtMyCall);
-    // 15
-    lookupOwnCallAtLoad();
-    return std::nullopt;
 }
 
 void SetupForm::layoutFromScreen() {

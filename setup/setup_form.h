@@ -118,6 +118,11 @@ private:
 
     // Load steps.
     void layoutFromScreen();
+    void showTitleAndStartTimes();
+    void offerDxCluster();
+    void takeFirstOpeningDefaults();
+    void restoreEarlierChoices();
+    void readCwMessages();
     void soundCheck();
     void fillStationFields();
     void restoreExchangePrompt();

@@ -50,116 +50,160 @@ bool noContestChosen(SetupForm& setup) {
     return setup.ctl(setup_ctl::FRAContest).visible || setup.state().ContestCode == 0;
 }
 
+// START-CONTEST, step by step. A check that fails shows its message and ends the start.
+class ContestStart {
+public:
+    explicit ContestStart(SetupForm& setup)
+        : setup_(setup), s_(setup.state()), on_(setup),
+          contest_(scoring::catalogueRow(s_.ContestCode)) {}
+
+    bool run() {
+        on_.desk([](DeskForm& d) { d.hideLogGrid(); });
+        takeStartDateAndTime();
+        if (noContestChosen(setup_) || !contest_) return on_.refuse(start_text::kFillContestType);
+        takeOptions();
+        if (!checkStation()) return false;
+        // A learned own exchange (county, DOK) is checked before the control number is
+        // taken, any other own exchange after it.
+        if (learnedExchange() && exchangeTooShort())
+            return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
+        // The control number the serial-number contests start from (the desk takes it at
+        // the hand-over; Keymen's Club sends the continent instead).
+        s_.NextNr = on_.text(setup_ctl::txtControl);
+        if (!learnedExchange() && exchangeTooShort())
+            return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
+        takeOwnStation();
+        writeSettings();
+        if (contest_->zone == ZoneExchange::Cq) s_.MyCQZone = on_.text(setup_ctl::TxtZone);
+        // These two are checked only after the files are written, so that the screen shows
+        // what was typed again on the way back.
+        if (contest_->prompt.typedRequired && typedExchange().isEmpty())
+            return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
+        if (contest_->logGeneral && (s_.NrConst == 0 || s_.CwPhMode == 0))
+            return on_.refuse(start_text::kLogGeneral);
+        openDesk();
+        return true;
+    }
+
+private:
+    // Off-line, the start date and time typed on the screen; live, the local clock's, with
+    // the UTC time for the desk.
+    void takeStartDateAndTime() {
+        if (s_.OffLineInput == 100) {
+            s_.StartDate = on_.text(setup_ctl::TxtSD);
+            s_.StartTime = on_.text(setup_ctl::TxtST);
+            on_.desk([&](DeskForm& d) { d.showStartDateTime(s_.StartDate, s_.StartTime); });
+            return;
+        }
+        const QDateTime now = setup_.localNow();
+        s_.StartDateFmt = now.toString(QStringLiteral("dd.MM.yy"));
+        s_.StartTimeFmt = now.toString(QStringLiteral("HH:mm"));
+        s_.StartDate = on_.text(setup_ctl::TxtSD) = s_.StartDateFmt.toString();
+        s_.StartTime = on_.text(setup_ctl::TxtST) = s_.StartTimeFmt.toString();
+        const double offset = s_.TimeOffset.toString().trimmed().toDouble();
+        const QString utc =
+            now.addSecs(static_cast<qint64>(-offset * 3600.0)).toString(QStringLiteral("HH:mm"));
+        on_.desk([&](DeskForm& d) { d.showStartDateTime(s_.StartDate, utc); });
+    }
+
+    // The repeat options, shown on the desk, and the cluster panel (the desk window shows
+    // it for this choice, remembered for the way back).
+    void takeOptions() {
+        const bool cwRepeat = on_.checked(setup_ctl::ChkCwRpt);
+        s_.CwRepeat = cwRepeat ? 100 : 0;
+        const bool ssbRepeat = on_.checked(setup_ctl::ChkSSBRpt);
+        s_.SsbRepeat = ssbRepeat ? 100 : 0;
+        on_.desk([&](DeskForm& d) {
+            d.colourRepeatKey(cwRepeat || ssbRepeat);
+            if (!cwRepeat) d.hideRepeatPause(false);
+            if (!ssbRepeat) d.hideRepeatPause(true);
+        });
+        s_.DxClusterOn = on_.checked(setup_ctl::ChkDxCl) ? 100 : 0;
+    }
+
+    // Time offset, own call and locator; a faulty one is emptied.
+    bool checkStation() {
+        if (on_.text(setup_ctl::TxtTime).trimmed().isEmpty())
+            return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtTime, true);
+        if (on_.text(setup_ctl::TxtMyCall).trimmed().size() < 3)
+            return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtMyCall, true);
+        if (on_.text(setup_ctl::txtMyQRA).trimmed().size() < 6)
+            return on_.refuse(start_text::kFillTextbox, setup_ctl::txtMyQRA, true);
+        return true;
+    }
+
+    bool learnedExchange() const {
+        const ExchangeFill fill = contest_->prompt.fillQualifying;
+        return fill == ExchangeFill::County || fill == ExchangeFill::Dok;
+    }
+
+    // The own prefix qualifies (as the screen had it before the start) and the typed
+    // exchange is shorter than the contest asks.
+    bool exchangeTooShort() {
+        const int length = static_cast<int>(on_.text(setup_ctl::TxtMyBezirkA).trimmed().size());
+        return ownPrefixQualifies(*contest_, s_.MyPrfx) && length < contest_->prompt.minLength;
+    }
+
+    QString typedExchange() { return on_.text(setup_ctl::TxtMyBezirkA).trimmed(); }
+
+    // The own station as the screen shows it. The own exchange is taken for every station
+    // that sends it, so that the desk's label and messages match what it sends.
+    void takeOwnStation() {
+        const bool ownExchange =
+            contest_->prompt.minLength > 0 && ownPrefixQualifies(*contest_, s_.MyPrfx);
+        s_.MyCall = on_.text(setup_ctl::TxtMyCall);
+        s_.TimeOffset = timeOffsetFromText(on_.text(setup_ctl::TxtTime));
+        s_.MyCont = on_.text(setup_ctl::TxtMyCont);
+        s_.MyZone = on_.text(setup_ctl::TxtZone);
+        s_.MyPrfx = on_.text(setup_ctl::TxtMyPrfx);
+        if (ownExchange) s_.MyBezirk = on_.text(setup_ctl::TxtMyBezirkA);
+        // ARRL DX's power and Log General's constant go into the settings file too, so that
+        // the screen shows them again on the way back.
+        if ((contest_->prompt.typedRequired && !typedExchange().isEmpty()) ||
+            (contest_->logGeneral && s_.NrConst == 100))
+            s_.MyBezirk = typedExchange();
+        // The desk turns the locator into coordinates at the hand-over.
+        s_.MyQRA = s_.MyQRACalc = on_.text(setup_ctl::txtMyQRA);
+    }
+
+    // Both settings files; a file that cannot be written is reported and the start goes on.
+    void writeSettings() {
+        const SettingsWriteResult init = writeInitFile(s_, initFilePath(s_));
+        for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
+            s_.cwText(i) = setup_.ctl(setup_ctl::messageText(i)).text;
+        bool portOk = false;
+        const int port = on_.text(setup_ctl::TxtCP).trimmed().toInt(&portOk);
+        if (portOk) s_.ComPort = port;
+        const SettingsWriteResult cw = writeCwTextFile(s_, cwTextFilePath(s_));
+        for (const SettingsWriteResult* r : {&init, &cw})
+            if (!r->ok) setup_.notify(r->error, forms::msg::kOkOnly | forms::msg::kExclamation);
+    }
+
+    // The desk takes the contest, the own station and the messages, and opens; back from
+    // the desk, the band and mode worked before are selected again.
+    void openDesk() {
+        DeskForm* desk = setup_.desk();
+        if (!desk) return;
+        const int band = s_.Band;
+        const QString mode = s_.Mode;
+        desk->handOver();
+        desk->open();
+        if (s_.SetupDone == 100) {
+            if (bandIndex(band) >= 0) desk->switchBand(band);
+            desk->chooseMode(mode);
+        }
+    }
+
+    SetupForm& setup_;
+    SharedState& s_;
+    Screens on_;
+    const ContestInfo* contest_;
+};
+
 } // namespace
 
 bool startContest(SetupForm& setup) {
-    SharedState& s = setup.state();
-    DeskForm* desk = setup.desk();
-    Screens on(setup);
-    const ContestInfo* contest = scoring::catalogueRow(s.ContestCode);
-
-    // 1
-    on.desk([](DeskForm& d) { d.hideLogGrid(); });
-    // 2: start date and time.
-    if (s.OffLineInput == 100) {
-        s.StartDate = on.text(setup_ctl::TxtSD);
-        s.StartTime = on.text(setup_ctl::TxtST);
-        on.desk([&](DeskForm& d) { d.showStartDateTime(s.StartDate, s.StartTime); });
-    } else {
-        const QDateTime now = setup.localNow();
-        s.StartDateFmt = now.toString(QStringLiteral("dd.MM.yy"));
-        s.StartTimeFmt = now.toString(QStringLiteral("HH:mm"));
-        s.StartDate = on.text(setup_ctl::TxtSD) = s.StartDateFmt.toString();
-        s.StartTime = on.text(setup_ctl::TxtST) = s.StartTimeFmt.toString();
-        const double offset = s.TimeOffset.toString().trimmed().toDouble();
-        const QString utc =
-            now.addSecs(static_cast<qint64>(-offset * 3600.0)).toString(QStringLiteral("HH:mm"));
-        on.desk([&](DeskForm& d) { d.showStartDateTime(s.StartDate, utc); });
-    }
-    // 3
-    if (noContestChosen(setup) || !contest) return on.refuse(start_text::kFillContestType);
-    // 4: repeat options.
-    const bool cwRepeat = on.checked(setup_ctl::ChkCwRpt);
-    s.CwRepeat = cwRepeat ? 100 : 0;
-    const bool ssbRepeat = on.checked(setup_ctl::ChkSSBRpt);
-    s.SsbRepeat = ssbRepeat ? 100 : 0;
-    on.desk([&](DeskForm& d) {
-        d.colourRepeatKey(cwRepeat || ssbRepeat);
-        if (!cwRepeat) d.hideRepeatPause(false);
-        if (!ssbRepeat) d.hideRepeatPause(true);
-    });
-    // 5: the desk window shows the cluster panel for this choice, remembered for the way back.
-    s.DxClusterOn = on.checked(setup_ctl::ChkDxCl) ? 100 : 0;
-    // 6-8: time offset, own call, locator.
-    if (on.text(setup_ctl::TxtTime).trimmed().isEmpty())
-        return on.refuse(start_text::kFillTextbox, setup_ctl::TxtTime, true);
-    if (on.text(setup_ctl::TxtMyCall).trimmed().size() < 3)
-        return on.refuse(start_text::kFillTextbox, setup_ctl::TxtMyCall, true);
-    if (on.text(setup_ctl::txtMyQRA).trimmed().size() < 6)
-        return on.refuse(start_text::kFillTextbox, setup_ctl::txtMyQRA, true);
-    // 9: exchange, first part.
-    //    A learned own exchange (county, DOK) is checked before the control number.
-    const int exchangeLength = static_cast<int>(on.text(setup_ctl::TxtMyBezirkA).trimmed().size());
-    const OwnExchangePrompt& prompt = contest->prompt;
-    const bool learnedExchange =
-        prompt.fillQualifying == ExchangeFill::County || prompt.fillQualifying == ExchangeFill::Dok;
-    const bool shortExchange =
-        ownPrefixQualifies(*contest, s.MyPrfx) && exchangeLength < prompt.minLength;
-    if (learnedExchange && shortExchange)
-        return on.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
-    // 10: the control number the serial-number contests start from (the desk takes it at
-    //     the hand-over; Keymen's Club sends the continent instead).
-    s.NextNr = on.text(setup_ctl::txtControl);
-    // 11: exchange, second part.
-    const bool ownExchange = prompt.minLength > 0 && ownPrefixQualifies(*contest, s.MyPrfx);
-    if (!learnedExchange && shortExchange)
-        return on.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
-    // 12: the own station as the screen shows it. The own exchange is taken for every
-    //     station that sends it, so that the desk's label and messages match what it sends.
-    s.MyCall = on.text(setup_ctl::TxtMyCall);
-    s.TimeOffset = timeOffsetFromText(on.text(setup_ctl::TxtTime));
-    s.MyCont = on.text(setup_ctl::TxtMyCont);
-    s.MyZone = on.text(setup_ctl::TxtZone);
-    s.MyPrfx = on.text(setup_ctl::TxtMyPrfx);
-    if (ownExchange) s.MyBezirk = on.text(setup_ctl::TxtMyBezirkA);
-    // ARRL DX's power and Log General's constant go into the settings file too, so that the
-    // screen shows them again on the way back; they are still checked after the files.
-    const QString typedExchange = on.text(setup_ctl::TxtMyBezirkA).trimmed();
-    if ((prompt.typedRequired && !typedExchange.isEmpty()) ||
-        (contest->logGeneral && s.NrConst == 100))
-        s.MyBezirk = typedExchange;
-    s.MyQRA = s.MyQRACalc = on.text(setup_ctl::txtMyQRA);
-    // 13: the desk turns the locator into coordinates at the hand-over.
-    // 14, 15: both settings files.
-    const SettingsWriteResult init = writeInitFile(s, initFilePath(s));
-    for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
-        s.cwText(i) = setup.ctl(setup_ctl::messageText(i)).text;
-    bool portOk = false;
-    const int port = on.text(setup_ctl::TxtCP).trimmed().toInt(&portOk);
-    if (portOk) s.ComPort = port;
-    const SettingsWriteResult cw = writeCwTextFile(s, cwTextFilePath(s));
-    for (const SettingsWriteResult* r : {&init, &cw})
-        if (!r->ok) setup.notify(r->error, forms::msg::kOkOnly | forms::msg::kExclamation);
-    // 22
-    if (contest->zone == ZoneExchange::Cq) s.MyCQZone = on.text(setup_ctl::TxtZone);
-    // 23: a contest whose exchange is typed as it is sent (ARRL DX's power) needs it.
-    if (prompt.typedRequired && typedExchange.isEmpty())
-        return on.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
-    // 24: Log General needs both choices of its frame.
-    if (contest->logGeneral && (s.NrConst == 0 || s.CwPhMode == 0))
-        return on.refuse(start_text::kLogGeneral);
-    if (!desk) return true;
-    // 16-21, 26: the desk takes the contest, the own station and the messages, and opens.
-    const int band = s.Band;
-    const QString mode = s.Mode;
-    desk->handOver();
-    desk->open();
-    // 25: back from the desk, the band and mode worked before are selected again.
-    if (s.SetupDone == 100) {
-        if (bandIndex(band) >= 0) desk->switchBand(band);
-        desk->chooseMode(mode);
-    }
-    return true;
+    return ContestStart(setup).run();
 }
 
 void inputLogOffLine(SetupForm& setup) {
