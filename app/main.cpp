@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/qt_message_box.h"
 #include "app/replay.h"
+#include "app/review_window.h"
 #include "app/session.h"
 #include "app/setup_window.h"
 #include "forms/message_box.h"
@@ -128,8 +129,12 @@ int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err) 
     };
     const int code = korvel::runReplay(
         cl.dir, cl.script, out, err,
-        [&](korvel::SharedState& state, korvel::DeskForm* desk, korvel::SetupForm* setup) {
-            if (desk) {
+        [&](korvel::SharedState& state, korvel::DeskForm* desk, korvel::SetupForm* setup,
+            korvel::ReviewForm* review) {
+            if (review) {
+                korvel::ReviewWindow window(*review);
+                save(window, [&] { window.sync(); });
+            } else if (desk) {
                 korvel::DeskWindow window(*desk, state);
                 save(window, [&] { window.sync(); });
             } else if (setup) {

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/desk_window.h"
+#include "app/review_window.h"
 #include "app/setup_window.h"
 #include "app/system_checks.h"
 
@@ -62,6 +63,7 @@ std::optional<int> Program::openSetup() {
         // Unloading the setup screen waits until its menu handler has returned.
         QTimer::singleShot(0, qApp, [this] { showDesk(); });
     };
+    setup_->onLog = [this] { QTimer::singleShot(0, qApp, [this] { showReview(); }); };
     if (auto quit = setup_->load()) return quit;
     setupWindow_->sync();
     // A size the layouts were not drawn for is said once, in the status line.
@@ -78,6 +80,29 @@ void Program::showDesk() {
     dialogs_.setParent(deskWindow_.get());
     showFull(*deskWindow_);
     deskWindow_->sync();
+    setupWindow_.reset();
+    setup_.reset();
+}
+
+// LOG handed over: the review screen shows, loaded anew, and the setup screen is unloaded.
+void Program::showReview() {
+    setupWindow_->hide();
+    review_ = std::make_unique<ReviewForm>(session_.state, session_.dbs, box_);
+    review_->onExit = [] { QApplication::quit(); };
+    review_->onHelp = [this](int language, int context) { help_.showTopic(language, context); };
+    review_->onReturnToSetup = [this] {
+        QTimer::singleShot(0, qApp, [this] {
+            reviewWindow_->hide();
+            if (const auto quit = openSetup()) return QApplication::exit(*quit);
+            reviewWindow_.reset();
+            review_.reset();
+        });
+    };
+    review_->load();
+    reviewWindow_ = std::make_unique<ReviewWindow>(*review_);
+    dialogs_.setParent(reviewWindow_.get());
+    showFull(*reviewWindow_);
+    reviewWindow_->sync();
     setupWindow_.reset();
     setup_.reset();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The program with its windows: the setup screen first, the QSO desk after START-CONTEST, and
-// back to the setup screen from the desk's first-page menu. The desk lives as long as the
-// program; the setup screen is loaded each time it opens and unloaded when the desk takes
-// over.
+// The program with its windows: the setup screen first, the QSO desk after START-CONTEST or the
+// log review screen after LOG, and back to the setup screen from their first-page menus. The desk
+// lives as long as the program; the setup screen is loaded each time it opens and unloaded when the
+// desk takes over.
 
 #include "app/help_window.h"
 #include "app/qt_message_box.h"
@@ -14,6 +14,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/control_line.h"
+#include "review/review_form.h"
 #include "setup/setup_form.h"
 
 #include <memory>
@@ -24,6 +25,7 @@ class QWidget;
 namespace korvel {
 
 class DeskWindow;
+class ReviewWindow;
 class SetupWindow;
 
 struct ProgramOptions {
@@ -44,10 +46,12 @@ public:
 
     SetupWindow* setupWindow() { return setupWindow_.get(); }
     DeskWindow* deskWindow() { return deskWindow_.get(); }
+    ReviewWindow* reviewWindow() { return reviewWindow_.get(); }
     DeskForm& desk() { return desk_; }
 
 private:
     void showDesk();
+    void showReview();
 
     Session& session_;
     ProgramOptions options_;
@@ -65,6 +69,8 @@ private:
     std::unique_ptr<SetupForm> setup_;
     std::unique_ptr<SetupWindow> setupWindow_;
     std::unique_ptr<DeskWindow> deskWindow_;
+    std::unique_ptr<ReviewForm> review_;
+    std::unique_ptr<ReviewWindow> reviewWindow_;
 };
 
 } // namespace korvel

@@ -4,9 +4,12 @@
 #include "desk/desk_form.h"
 #include "forms/script_runner.h"
 #include "platform/clock.h"
+#include "platform/files.h"
+#include "review/review_form.h"
 #include "setup/setup_form.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <memory>
@@ -17,6 +20,14 @@ namespace {
 
 QString quoted(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// The cells of a row, each in double quotes, tab-separated.
+QString quotedRow(const QStringList& cells) {
+    QStringList q;
+    for (const QString& c : cells)
+        q << quoted(c);
+    return q.join(QLatin1Char('\t'));
 }
 
 // Splits "NAME VALUE..." at the first blank.
@@ -49,7 +60,13 @@ public:
             setup_.reset();
             leftSetup_ = false;
         }
+        if (leftReview_) {
+            // The review screen is unloaded once the setup screen is back.
+            review_.reset();
+            leftReview_ = false;
+        }
         if (ended_) return nullptr;
+        if (onReview_) return review_.get();
         if (onSetup_) {
             if (!setup_) openSetup();
             return ended_ ? nullptr : setup_.get();
@@ -57,139 +74,239 @@ public:
         return &desk();
     }
 
+    // The replay's own commands, looked up by name. Those that act on a screen fail once
+    // the program has ended.
     bool extension(const QString& command, const QString& args, QString& error) {
-        if (command == QLatin1String("set")) {
-            const auto [name, value] = firstWord(args);
-            if (!setField(session_.state, name, value)) {
-                error = QStringLiteral("cannot set %1 to \"%2\"").arg(name, value);
-                return false;
-            }
-            return true;
-        }
-        if (command == QLatin1String("get")) {
-            const auto v = fieldText(session_.state, args.trimmed());
-            if (!v) {
-                error = QStringLiteral("unknown field %1").arg(args.trimmed());
-                return false;
-            }
-            out_ << args.trimmed() << ' ' << quoted(*v) << '\n';
-            return true;
-        }
-        if (command == QLatin1String("clock")) {
-            const QDateTime t =
-                QDateTime::fromString(args.trimmed(), QStringLiteral("dd.MM.yy HH:mm"));
-            if (!t.isValid()) {
-                error = QStringLiteral("clock wants DD.MM.YY HH:MM");
-                return false;
-            }
-            QDateTime utc(t.date().addYears(t.date().year() < 2000 ? 100 : 0), t.time(), Qt::UTC);
-            clock_.set(utc);
-            return true;
-        }
-        if (command == QLatin1String("screen")) {
-            const QString which = args.trimmed();
-            if (ended_) {
+        using Handler = bool (Replay::*)(const QString& args, QString& error);
+        struct Command {
+            const char* name;
+            Handler handler;
+            bool needsScreen;
+        };
+        static const Command kCommands[] = {
+            {"set", &Replay::set, false},     {"get", &Replay::get, false},
+            {"clock", &Replay::clock, false}, {"screen", &Replay::screen, false},
+            {"audio", &Replay::audio, false}, {"file", &Replay::file, false},
+            {"band", &Replay::band, true},    {"mode", &Replay::mode, true},
+            {"text", &Replay::text, true},    {"dump", &Replay::dump, true},
+            {"tally", &Replay::tally, true},  {"grid", &Replay::grid, true},
+            {"row", &Replay::row, true},
+        };
+        for (const Command& c : kCommands) {
+            if (command != QLatin1String(c.name)) continue;
+            if (c.needsScreen && ended_) {
                 error = QStringLiteral("no screen is open");
                 return false;
             }
-            if (which == QLatin1String("setup")) {
-                onSetup_ = true;
-                if (!setup_) openSetup();
-            } else if (which == QLatin1String("desk")) {
-                onSetup_ = false;
-            } else {
-                error = QStringLiteral("unknown screen %1").arg(which);
-                return false;
-            }
-            return true;
+            return (this->*c.handler)(args, error);
         }
-        if (command == QLatin1String("audio")) {
-            bool ok = false;
-            const int n = args.trimmed().toInt(&ok);
-            if (!ok || n < 0) {
-                error = QStringLiteral("audio wants the number of sound outputs");
-                return false;
-            }
-            audioOutputs_ = n;
-            return true;
+        error = QStringLiteral("unknown command %1").arg(command);
+        return false;
+    }
+
+    bool set(const QString& args, QString& error) {
+        const auto [name, value] = firstWord(args);
+        if (!setField(session_.state, name, value)) {
+            error = QStringLiteral("cannot set %1 to \"%2\"").arg(name, value);
+            return false;
         }
+        return true;
+    }
+
+    bool get(const QString& args, QString& error) {
+        const auto v = fieldText(session_.state, args.trimmed());
+        if (!v) {
+            error = QStringLiteral("unknown field %1").arg(args.trimmed());
+            return false;
+        }
+        out_ << args.trimmed() << ' ' << quoted(*v) << '\n';
+        return true;
+    }
+
+    bool clock(const QString& args, QString& error) {
+        const QDateTime t = QDateTime::fromString(args.trimmed(), QStringLiteral("dd.MM.yy HH:mm"));
+        if (!t.isValid()) {
+            error = QStringLiteral("clock wants DD.MM.YY HH:MM");
+            return false;
+        }
+        QDateTime utc(t.date().addYears(t.date().year() < 2000 ? 100 : 0), t.time(), Qt::UTC);
+        clock_.set(utc);
+        return true;
+    }
+
+    bool screen(const QString& args, QString& error) {
+        const QString which = args.trimmed();
         if (ended_) {
             error = QStringLiteral("no screen is open");
             return false;
         }
-        if (command == QLatin1String("band")) {
-            const QString name = QStringLiteral("Cmd") + args.trimmed();
-            if (!desk().has(name) || name == QLatin1String("Cmd")) {
-                error = QStringLiteral("unknown band %1").arg(args.trimmed());
+        if (which == QLatin1String("setup")) {
+            onSetup_ = true;
+            onReview_ = false;
+            if (!setup_) openSetup();
+        } else if (which == QLatin1String("desk")) {
+            onSetup_ = false;
+            onReview_ = false;
+        } else if (which == QLatin1String("review")) {
+            // The way an operator gets there: the setup screen's LOG menu.
+            if (onReview_) return true;
+            if (!onSetup_ || !setup_) {
+                onSetup_ = true;
+                openSetup();
+            }
+            if (!ended_) setup_->click(setup_ctl::mnuLog);
+            if (!onReview_) {
+                error = QStringLiteral("the setup screen's LOG did not open the review screen");
                 return false;
             }
-            desk().click(name);
-            return true;
+        } else {
+            error = QStringLiteral("unknown screen %1").arg(which);
+            return false;
         }
-        if (command == QLatin1String("mode")) {
-            const QString m = args.trimmed().toUpper();
-            if (m != QLatin1String("CW") && m != QLatin1String("SSB")) {
-                error = QStringLiteral("unknown mode %1").arg(args.trimmed());
+        return true;
+    }
+
+    bool audio(const QString& args, QString& error) {
+        bool ok = false;
+        const int n = args.trimmed().toInt(&ok);
+        if (!ok || n < 0) {
+            error = QStringLiteral("audio wants the number of sound outputs");
+            return false;
+        }
+        audioOutputs_ = n;
+        return true;
+    }
+
+    // A file of the data folder as it is on disk: each line as it stands, a CR shown as
+    // "\r", a backslash as "\\", and a last line without LF marked "\no LF".
+    bool file(const QString& args, QString& error) {
+        const QString name = args.trimmed();
+        QString path = session_.state.DataDir;
+        for (const QString& part :
+             name.split(QRegularExpression(QStringLiteral("[/\\\\]")), Qt::SkipEmptyParts)) {
+            if (part == QLatin1String("..") || part == QLatin1String(".")) {
+                error = QStringLiteral("file names a file of the data folder: %1").arg(name);
                 return false;
             }
-            desk().click(m == QLatin1String("CW") ? QStringLiteral("CmdCW")
-                                                  : QStringLiteral("CmdSSB"));
-            return true;
+            path = childPath(path, part);
         }
-        if (command == QLatin1String("text")) {
-            const auto [name, value] = firstWord(args);
-            forms::FormModel* m = current();
-            if (!m->has(name)) {
-                error = QStringLiteral("unknown control %1").arg(name);
-                return false;
+        QFile f(path);
+        if (name.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+            error = QStringLiteral("cannot read %1").arg(name);
+            return false;
+        }
+        const QByteArray bytes = f.readAll();
+        QList<QByteArray> lines = bytes.split('\n');
+        const bool lastLf = bytes.endsWith('\n');
+        if (lastLf) lines.removeLast();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QString line = QString::fromUtf8(lines[i]);
+            line.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+                .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+            out_ << line << (i + 1 == lines.size() && !lastLf ? "\\no LF" : "") << '\n';
+        }
+        return true;
+    }
+
+    bool band(const QString& args, QString& error) {
+        const QString name = QStringLiteral("Cmd") + args.trimmed();
+        if (!desk().has(name) || name == QLatin1String("Cmd")) {
+            error = QStringLiteral("unknown band %1").arg(args.trimmed());
+            return false;
+        }
+        desk().click(name);
+        return true;
+    }
+
+    bool mode(const QString& args, QString& error) {
+        const QString m = args.trimmed().toUpper();
+        if (m != QLatin1String("CW") && m != QLatin1String("SSB")) {
+            error = QStringLiteral("unknown mode %1").arg(args.trimmed());
+            return false;
+        }
+        desk().click(m == QLatin1String("CW") ? desk_ctl::CmdCW : desk_ctl::CmdSSB);
+        return true;
+    }
+
+    bool text(const QString& args, QString& error) {
+        const auto [name, value] = firstWord(args);
+        forms::FormModel* m = current();
+        if (!m->has(name)) {
+            error = QStringLiteral("unknown control %1").arg(name);
+            return false;
+        }
+        m->ctl(name).text = value;
+        return true;
+    }
+
+    bool dump(const QString&, QString&) {
+        for (const store::QsoRow& r : session_.dbs.log.all()) {
+            const QStringList cols = {QString::number(r.id),
+                                      r.callsign,
+                                      r.data,
+                                      r.utc,
+                                      r.bnd,
+                                      r.sent,
+                                      r.rcvd,
+                                      r.md,
+                                      r.pfx,
+                                      r.mlt,
+                                      r.mlt1,
+                                      r.pct};
+            out_ << quotedRow(cols) << '\n';
+        }
+        return true;
+    }
+
+    bool tally(const QString&, QString&) {
+        for (std::size_t i = 0; i < kBands.size(); ++i) {
+            const BandTally& t = session_.state.BandTallies[i];
+            out_ << kBands[i] << ' ' << t.qsos << ' ' << t.points << ' ' << t.mults << '\n';
+        }
+        return true;
+    }
+
+    // The desk's log grid; on the review screen the rows of the grid it shows.
+    bool grid(const QString&, QString&) {
+        current();
+        if (onReview_ && review_) {
+            for (const char* name : {"DBGrid9", "DBGrid6", "DBGrid7", "DBGrid8"}) {
+                if (!review_->ctl(QLatin1String(name)).visible) continue;
+                review::PagedTableModel& rows =
+                    QLatin1String(name) == QLatin1String("DBGrid9")   ? review_->logGrid()
+                    : QLatin1String(name) == QLatin1String("DBGrid6") ? review_->countryGrid()
+                                                                      : review_->learnedGrid();
+                for (int r = 0; r < rows.rowCount(); ++r)
+                    out_ << "grid " << quotedRow(rows.row(r)->cells) << '\n';
             }
-            m->ctl(name).text = value;
             return true;
         }
-        if (command == QLatin1String("dump")) {
-            for (const store::QsoRow& r : session_.dbs.log.all()) {
-                const QStringList cols = {QString::number(r.id),
-                                          r.callsign,
-                                          r.data,
-                                          r.utc,
-                                          r.bnd,
-                                          r.sent,
-                                          r.rcvd,
-                                          r.md,
-                                          r.pfx,
-                                          r.mlt,
-                                          r.mlt1,
-                                          r.pct};
-                QStringList q;
-                for (const QString& col : cols)
-                    q << quoted(col);
-                out_ << q.join(QLatin1Char('\t')) << '\n';
-            }
-            return true;
+        for (const store::QsoRow& r : desk().gridRows())
+            out_ << "grid " << r.callsign << '\n';
+        return true;
+    }
+
+    // Selects row N (from 1) of the review screen's log grid, as a click on it does.
+    bool row(const QString& args, QString& error) {
+        bool ok = false;
+        const int n = args.trimmed().toInt(&ok);
+        current();
+        if (!onReview_ || !review_ || !ok || n < 1 || n > review_->logGrid().rowCount()) {
+            error = QStringLiteral("row wants a row of the review screen's log grid");
+            return false;
         }
-        if (command == QLatin1String("tally")) {
-            for (std::size_t i = 0; i < kBands.size(); ++i) {
-                const BandTally& t = session_.state.BandTallies[i];
-                out_ << kBands[i] << ' ' << t.qsos << ' ' << t.points << ' ' << t.mults << '\n';
-            }
-            return true;
-        }
-        if (command == QLatin1String("grid")) {
-            for (const store::QsoRow& r : desk().gridRows())
-                out_ << "grid " << r.callsign << '\n';
-            return true;
-        }
-        error = QStringLiteral("unknown command %1").arg(command);
-        return false;
+        review_->selectLogRow(n - 1);
+        return true;
     }
 
     forms::ScriptedMessageBox& box() { return box_; }
     // The screen the script ended on goes to `atEnd`.
     void finish(const ReplayEnd& atEnd) {
         current();
-        const bool setup = !ended_ && onSetup_;
-        atEnd(session_.state, ended_ || setup || !deskOpened_ ? nullptr : desk_.get(),
-              setup ? setup_.get() : nullptr);
+        const bool review = !ended_ && onReview_;
+        const bool setup = !ended_ && !review && onSetup_;
+        atEnd(session_.state, ended_ || setup || review || !deskOpened_ ? nullptr : desk_.get(),
+              setup ? setup_.get() : nullptr, review ? review_.get() : nullptr);
     }
 
 private:
@@ -216,7 +333,32 @@ private:
         setup_->onHelp = [this](int language, int context) {
             out_ << "help " << language << ' ' << context << '\n';
         };
+        setup_->onLog = [this] { openReview(); };
         if (setup_->load()) ended_ = true;
+    }
+
+    // The review screen, opened from the setup screen, which is unloaded.
+    void openReview() {
+        ReviewOptions options;
+        options.localNow = [this] {
+            const double offset = session_.state.TimeOffset.toString().trimmed().toDouble();
+            return clock_.utcNow().addSecs(static_cast<qint64>(offset * 3600.0));
+        };
+        review_ = std::make_unique<ReviewForm>(session_.state, session_.dbs, box_, options);
+        review_->onExit = [this] { ended_ = true; };
+        review_->onReturnToSetup = [this] {
+            onReview_ = false;
+            leftReview_ = true;
+            onSetup_ = true;
+            openSetup();
+        };
+        review_->onHelp = [this](int language, int context) {
+            out_ << "help " << language << ' ' << context << '\n';
+        };
+        review_->load();
+        onReview_ = true;
+        onSetup_ = false;
+        leftSetup_ = true;
     }
 
     DeskForm& deskForm() {
@@ -249,7 +391,10 @@ private:
     SilentMessageKeys keys_;
     std::unique_ptr<SetupForm> setup_;
     std::unique_ptr<DeskForm> desk_;
+    std::unique_ptr<ReviewForm> review_;
     bool onSetup_ = false;
+    bool onReview_ = false;
+    bool leftReview_ = false;
     bool leftSetup_ = false;
     bool deskOpened_ = false;
     bool ended_ = false;

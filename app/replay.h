@@ -14,10 +14,11 @@ namespace korvel {
 struct SharedState;
 class DeskForm;
 class SetupForm;
+class ReviewForm;
 
-// Called once the script ran to its end, with the screen it ended on: the desk, or the
-// setup screen (the other is null; both are null after EXIT).
-using ReplayEnd = std::function<void(SharedState&, DeskForm*, SetupForm*)>;
+// Called once the script ran to its end, with the screen it ended on: the desk, the setup
+// screen or the review screen (the others are null; all are null after EXIT).
+using ReplayEnd = std::function<void(SharedState&, DeskForm*, SetupForm*, ReviewForm*)>;
 
 // Returns the process exit code: 0 when the script ran to its end, 2 for a script error
 // (named with its line on `err`), 1 when the data folder or the databases fail. The setup

@@ -14,7 +14,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
   libhamlib-dev libhamlib-utils
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3-venv
 )
 read -r -a extra <<<"${KORVEL_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
@@ -34,6 +34,15 @@ fi
 [ "$build" != "--packages-only" ] || exit 0
 
 cmake -S "$here" -B "$build" -G Ninja "$@"
+
+# The independent check of the Cabrillo files runs the "cabrillo" package of the Python
+# package index in a virtual environment of the build folder. Without Python or without the
+# package index that test is skipped and says why; the build goes on.
+venv="$build/cabrillo-venv"
+if ! "$venv/bin/python3" -c 'import cabrillo' 2>/dev/null; then
+  { python3 -m venv "$venv" && "$venv/bin/pip" install --quiet --retries 1 --timeout 15 cabrillo; } ||
+    echo "The Cabrillo check will be skipped: the cabrillo package could not be installed."
+fi
 targets=()
 for t in ${KORVEL_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
 cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"

@@ -1,0 +1,138 @@
+// The review screen on a 100,000-QSO log: re-scoring, the Cabrillo and STF files written by
+// the export pass, the screen opened, and a band view and Log General shown (offscreen).
+#include "app/review_window.h"
+#include "bench/bench_log.h"
+#include "review/cabrillo.h"
+#include "review/review_controls.h"
+#include "review/stf.h"
+#include "store/reference_data.h"
+#include "store/schema.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace korvel;
+
+struct Data {
+    QTemporaryDir dir;
+    store::Databases dbs;
+    SharedState state;
+    forms::ScriptedMessageBox box;
+};
+Data* g_data = nullptr;
+
+void BM_Rescore(benchmark::State& state) {
+    const ContestExports& contest = contestExports(201);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(review::rescore(g_data->dbs.log, contest));
+}
+BENCHMARK(BM_Rescore)->Unit(benchmark::kMillisecond);
+
+template <class MakeWriter> void writeFile(benchmark::State& state, MakeWriter make) {
+    Data& d = *g_data;
+    store::ReviewQueries queries(d.dbs.log, d.dbs.ref);
+    const QString path = d.dir.filePath(QStringLiteral("export.txt"));
+    for (auto _ : state) {
+        auto writer = make();
+        const review::PassResult r = review::exportToFile(queries, writer, path);
+        if (!r.ok || r.qsos != bench::kLogSize) state.SkipWithError("the file was not written");
+    }
+}
+
+void BM_CabrilloFile(benchmark::State& state) {
+    writeFile(state, [] {
+        review::CabrilloHeader h;
+        h.callsign = QStringLiteral("YO9XX");
+        return review::CabrilloWriter(h, {});
+    });
+}
+BENCHMARK(BM_CabrilloFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_StfFile(benchmark::State& state) {
+    writeFile(state, [] {
+        review::StfHeader h;
+        h.myCall = QStringLiteral("YO9XX");
+        return review::StfWriter(h, QLatin1String(review::kDefaultStfSpecAddress));
+    });
+}
+BENCHMARK(BM_StfFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// From LOG to the review screen painted: the model's load (re-scoring, the grids bound) and
+// the window shown with the first page of the log.
+void BM_OpenReviewScreen(benchmark::State& state) {
+    Data& d = *g_data;
+    for (auto _ : state) {
+        auto form = std::make_unique<ReviewForm>(d.state, d.dbs, d.box);
+        form->load();
+        auto window = std::make_unique<ReviewWindow>(*form);
+        window->resize(1024, 768);
+        window->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->grab());
+        state.PauseTiming();
+        window.reset();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenReviewScreen)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A view chosen on the open screen: re-scored, its rows bound and painted.
+void view(benchmark::State& state, const char* option) {
+    Data& d = *g_data;
+    ReviewForm form(d.state, d.dbs, d.box);
+    form.load();
+    ReviewWindow window(form);
+    window.resize(1024, 768);
+    window.show();
+    form.click(QLatin1String(rc::mnuLogAnzeigen));
+    window.sync();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        form.click(QLatin1String(option));
+        window.sync();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+void BM_BandView(benchmark::State& state) {
+    view(state, rc::OpB20);
+}
+BENCHMARK(BM_BandView)->Unit(benchmark::kMillisecond)->Iterations(10);
+void BM_LogGeneralView(benchmark::State& state) {
+    view(state, rc::OpbLogGen);
+}
+BENCHMARK(BM_LogGeneralView)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    auto data = std::make_unique<Data>();
+    bench::Random rng(20240611);
+    bench::BenchLog log;
+    const QString logPath = QDir(data->dir.path()).filePath(QLatin1String(store::kLogDatabaseFile));
+    if (!bench::buildLog(rng, logPath, log) ||
+        !store::openDatabases(data->dir.path(), data->dbs).ok()) {
+        std::fprintf(stderr, "could not build the databases\n");
+        return 1;
+    }
+    SharedState& s = data->state;
+    s.ContestCode = 201;
+    s.MyCall = QStringLiteral("YO9XX");
+    s.DataDir = s.AppDir = data->dir.path();
+    g_data = data.get();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,164 @@
+// The review screen's window with real clicks and keys: it opens from the setup window's LOG
+// menu, a band view shows its rows and totals, and the Cabrillo panel filled at the keyboard
+// writes the file that the window then shows. Offscreen; messages answered by a script.
+#include "app/program.h"
+#include "app/review_window.h"
+#include "app/session.h"
+#include "app/setup_window.h"
+#include "core/settings_file.h"
+#include "review/review_controls.h"
+#include "tests/review/review_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+using namespace korvel;
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+TEST(ReviewProgram, LogOnTheSetupWindowOpensTheReviewWindowAndFirstPageReturns) {
+    QTemporaryDir dir;
+    Session session;
+    ASSERT_TRUE(startSession(session, dir.path()).ok());
+    SharedState& s = session.state;
+    s.MyCall = QStringLiteral("YO9XX");
+    s.TimeOffset = 2;
+    s.MyQRA = QStringLiteral("KN34BW");
+    ASSERT_TRUE(writeInitFile(s, initFilePath(s)).ok);
+    forms::ScriptedMessageBox box;
+    Program program(session, {false, &box});
+    ASSERT_EQ(program.openSetup(), std::nullopt);
+    program.setupWindow()->model().click(QStringLiteral("OpbEnglish"));
+    program.setupWindow()->model().click(QStringLiteral("OpBCQWW"));
+    program.setupWindow()->findChild<QAction*>(QStringLiteral("mnuLog"))->trigger();
+    settle();
+    EXPECT_TRUE(box.shown().empty());
+    EXPECT_EQ(program.setupWindow(), nullptr);
+    ASSERT_NE(program.reviewWindow(), nullptr);
+    EXPECT_TRUE(program.reviewWindow()->isVisible());
+    EXPECT_EQ(program.reviewWindow()->windowTitle(), QStringLiteral("Editare"));
+
+    program.reviewWindow()->findChild<QAction*>(QLatin1String(rc::mnuAnfang))->trigger();
+    settle();
+    EXPECT_EQ(program.reviewWindow(), nullptr);
+    ASSERT_NE(program.setupWindow(), nullptr);
+    EXPECT_TRUE(program.setupWindow()->isVisible());
+    EXPECT_EQ(s.SetupDone, 100);
+}
+
+class ReviewWindowTest : public korvel::testing::ReviewFixture {
+protected:
+    void open() {
+        form = std::make_unique<ReviewForm>(s, dbs, box);
+        form->load();
+        window = std::make_unique<ReviewWindow>(*form);
+        window->resize(1024, 768);
+        window->show();
+        window->sync();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <class W> W* find(const char* name) {
+        return window->findChild<W*>(QLatin1String(name));
+    }
+    void menu(const char* name) { find<QAction>(name)->trigger(); }
+    void click(const char* name) {
+        QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    void type(const QString& text) {
+        for (const QChar ch : text)
+            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    }
+    void clickLine(const QString& text) {
+        auto* list = find<QListWidget>(rc::ListCbr);
+        const auto items = list->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << text.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
+    }
+
+    std::unique_ptr<ReviewForm> form;
+    std::unique_ptr<ReviewWindow> window;
+};
+
+TEST_F(ReviewWindowTest, BandViewShowsItsRowsAndTotals) {
+    log({{"DL1ABC", "28.11.26", "10:00", "20", "599 28", "599 14", "CW", "DL", "14", "1"},
+         {"OH2XX", "28.11.26", "10:01", "80", "599 28", "599 15", "CW", "OH", "", "1"},
+         {"K1AB", "28.11.26", "10:02", "20", "599 28", "599 05", "CW", "", "5", "3"}});
+    open();
+    EXPECT_FALSE(find<QGroupBox>(rc::Frame1)->isVisible());
+    menu(rc::mnuLogAnzeigen);
+    ASSERT_TRUE(find<QGroupBox>(rc::Frame1)->isVisible());
+    click(rc::OpB20);
+    EXPECT_TRUE(find<QRadioButton>(rc::OpB20)->isChecked());
+    EXPECT_EQ(find<QLineEdit>(rc::TxtQSO)->text(), QStringLiteral("2"));
+    EXPECT_EQ(find<QLineEdit>(rc::TxtPkt)->text(), QStringLiteral("4"));
+    EXPECT_EQ(find<QLineEdit>(rc::TxtMlt)->text(), QStringLiteral("3"));
+    QTableView* grid = window->logGrid();
+    ASSERT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(grid->model()->index(1, 1).data().toString(), QStringLiteral("K1AB"));
+
+    // Selecting a QSO offers its deletion.
+    EXPECT_FALSE(find<QGroupBox>(rc::Frame5)->isVisible());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 1)).center());
+    EXPECT_TRUE(find<QGroupBox>(rc::Frame5)->isVisible());
+    box.queueAnswer(forms::msg::kYes);
+    click(rc::OpBDelete);
+    EXPECT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(find<QLineEdit>(rc::TxtQSO)->text(), QStringLiteral("1"));
+    EXPECT_EQ(dbs.log.count(), 2);
+}
+
+TEST_F(ReviewWindowTest, CabrilloPanelFilledAtTheKeyboardWritesAndShowsTheFile) {
+    log({{"DL1ABC", "28.11.26", "10:00", "20", "599 28", "599 14", "CW", "DL", "14", "1"}});
+    open();
+    menu(rc::mnucabrillo);
+    ASSERT_TRUE(find<QGroupBox>(rc::FraLogCbr)->isVisible());
+    EXPECT_EQ(find<QLineEdit>(rc::TxtCall)->text(), QStringLiteral("YO9XX"));
+    click(rc::TxtCategBand);
+    clickLine(QStringLiteral("20M"));
+    EXPECT_EQ(find<QLineEdit>(rc::TxtCategBand)->text(), QStringLiteral("20M"));
+    click(rc::TxtSoap1);
+    type(QStringLiteral("tnx"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(rc::TxtSoap2));
+    type(QStringLiteral("73"));
+    EXPECT_EQ(find<QLineEdit>(rc::TxtSoap1)->text(), QStringLiteral("TNX"));
+
+    box.queueAnswer(forms::msg::kYes);
+    box.queueAnswer(forms::msg::kYes);
+    QTest::mouseClick(find<QPushButton>(rc::CmdGata), Qt::LeftButton);
+    ASSERT_FALSE(form->lastExportPath().isEmpty());
+    const QByteArray file = readFile(form->lastExportPath());
+    EXPECT_TRUE(file.contains("\r\nCATEGORY-BAND: 20M\r\n"));
+    EXPECT_TRUE(file.contains("\r\nSOAPBOX: TNX\r\nSOAPBOX: 73\r\n"));
+    auto* list = find<QListWidget>(rc::ListCbr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(window->logGrid()->isVisible());
+    ASSERT_GT(list->count(), 25);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("START-OF-LOG: 3.0"));
+    EXPECT_EQ(list->item(list->count() - 1)->text(), QStringLiteral("END-OF-LOG:"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
