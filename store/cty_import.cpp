@@ -38,8 +38,27 @@ QString continent(const QString& code) {
     return c.left(1) + c.mid(1).toLower();
 }
 
-// Splits "K6(3)[6]" into its call part and overrides. Returns false when malformed.
-bool parseEntry(const QString& raw, Entry& e) {
+// A coordinate in degrees: a finite number within -limit..limit.
+std::optional<double> coordinate(const QString& text, double limit) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < -limit || v > limit) return std::nullopt;
+    return v;
+}
+
+// Why "latitude/longitude" texts are no position, or empty when they are one.
+QString positionError(const QString& lat, const QString& lon) {
+    if (!coordinate(lat, 90))
+        return QStringLiteral("latitude \"%1\" is not a number from -90 to 90").arg(lat.trimmed());
+    if (!coordinate(lon, 180))
+        return QStringLiteral("longitude \"%1\" is not a number from -180 to 180")
+            .arg(lon.trimmed());
+    return {};
+}
+
+// Splits "K6(3)[6]" into its call part and overrides. Returns false when malformed, with
+// `why` set when there is more to say than that.
+bool parseEntry(const QString& raw, Entry& e, QString& why) {
     qsizetype i = 0;
     while (i < raw.size() && !QStringLiteral("([<{~").contains(raw[i]))
         ++i;
@@ -63,37 +82,39 @@ bool parseEntry(const QString& raw, Entry& e) {
             e.cont = inner;
         } else if (open == QLatin1Char('<')) {
             const QStringList ll = inner.split(QLatin1Char('/'));
-            bool ok1 = false, ok2 = false;
             if (ll.size() != 2) return false;
-            e.lat = ll[0].toDouble(&ok1);
-            e.lonWest = ll[1].toDouble(&ok2);
-            if (!ok1 || !ok2) return false;
+            why = positionError(ll[0], ll[1]);
+            if (!why.isEmpty()) return false;
+            e.lat = coordinate(ll[0], 90);
+            e.lonWest = coordinate(ll[1], 180);
         } // ~UTC offset~ is not kept
         i = end + 1;
     }
     return true;
 }
 
-bool parseHeader(const QString& line, Entity& e) {
+bool parseHeader(const QString& line, Entity& e, QString& why) {
     const QStringList f = line.split(QLatin1Char(':'));
     if (f.size() < 8) return false;
-    bool ok1 = false, ok2 = false;
     e.name = f[0].trimmed();
     e.cq = f[1].trimmed();
     e.itu = f[2].trimmed();
     e.cont = f[3].trimmed();
-    e.lat = f[4].trimmed().toDouble(&ok1);
-    e.lonWest = f[5].trimmed().toDouble(&ok2);
+    why = positionError(f[4], f[5]);
+    if (!why.isEmpty()) return false;
+    e.lat = *coordinate(f[4], 90);
+    e.lonWest = *coordinate(f[5], 180);
     QString p = f[7].trimmed();
     e.waeOnly = p.startsWith(QLatin1Char('*'));
     if (e.waeOnly) p.remove(0, 1);
     e.primary = p;
-    return ok1 && ok2 && !e.name.isEmpty() && !e.primary.isEmpty();
+    return !e.name.isEmpty() && !e.primary.isEmpty();
 }
 
 } // namespace
 
 QString locatorFromDegrees(double latitude, double longitudeEast) {
+    if (!std::isfinite(latitude) || !std::isfinite(longitudeEast)) return {};
     double lon = std::fmod(longitudeEast + 180.0, 360.0);
     if (lon < 0) lon += 360.0;
     double lat = std::clamp(latitude + 90.0, 0.0, 179.999999);
@@ -129,8 +150,10 @@ CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
         if (!indented) {
             Entity e;
             e.line = lineNo;
-            if (!parseHeader(line, e)) {
-                warn(lineNo, QStringLiteral("not an entity line, skipped"));
+            QString why;
+            if (!parseHeader(line, e, why)) {
+                warn(lineNo, why.isEmpty() ? QStringLiteral("not an entity line, skipped")
+                                           : why + QStringLiteral(", entity skipped"));
                 inList = false;
                 continue;
             }
@@ -148,8 +171,11 @@ CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
         for (const QString& raw : body.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             Entry e;
             e.line = lineNo;
-            if (!parseEntry(raw.trimmed(), e)) {
-                warn(lineNo, QStringLiteral("cannot read \"%1\", skipped").arg(raw.trimmed()));
+            QString why;
+            if (!parseEntry(raw.trimmed(), e, why)) {
+                warn(lineNo, QStringLiteral("cannot read \"%1\"%2, skipped")
+                                 .arg(raw.trimmed(),
+                                      why.isEmpty() ? QString() : QStringLiteral(": ") + why));
                 continue;
             }
             entities.back().second.push_back(e);

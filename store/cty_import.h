@@ -40,7 +40,12 @@ struct CtyImport {
 
 CtyImport parseCtyDat(QTextStream& in, const QString& sourceName);
 
-// Maidenhead locator (6 characters, upper case) of a position in degrees, east positive.
+// A header line or an entry whose position is not a finite latitude within -90..90 and
+// longitude within -180..180 (such as "nan" or "inf") is skipped with a warning naming the
+// line; the rest of the file is imported.
+//
+// Maidenhead locator (6 characters, upper case) of a position in degrees, east positive;
+// empty when a coordinate is not a finite number.
 QString locatorFromDegrees(double latitude, double longitudeEast);
 
 } // namespace korvel::store

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace korvel::store;
 
 namespace {
@@ -74,6 +77,46 @@ TEST(CtyImport, BadLinesAreSkippedWithFileAndLine) {
     EXPECT_TRUE(r.warnings[0].startsWith(QStringLiteral("test.dat:1:")));
     EXPECT_TRUE(r.warnings[1].startsWith(QStringLiteral("test.dat:2:")));
     EXPECT_TRUE(r.warnings[2].startsWith(QStringLiteral("test.dat:4:")));
+}
+
+// A position that is no finite number in its range is refused with its line; the rest of the
+// file is imported.
+TEST(CtyImport, CoordinatesThatAreNoNumbersAreRefused) {
+    struct Case {
+        const char* name;
+        const char* header; // latitude: longitude of the entity line
+        const char* entry;  // the prefix line's entries
+        int badLine;
+        const char* prefixGone; // an entry that must not be imported, or ""
+    };
+    const Case cases[] = {
+        {"nan latitude", "nan:   -10.00", "DL,DA", 3, "DL"},
+        {"inf longitude", "51.00:   inf", "DL,DA", 3, "DL"},
+        {"-infinity latitude", "-infinity:  -10.0", "DL,DA", 3, "DL"},
+        {"latitude beyond the pole", "91.0:  -10.0", "DL,DA", 3, "DL"},
+        {"longitude beyond the date line", "51.0:  180.5", "DL,DA", 3, "DL"},
+        {"nan in an override", "51.00:  -10.00", "DL,DA<nan/10>", 4, "DA"},
+        {"inf in an override", "51.00:  -10.00", "DL,DA<50/-inf>", 4, "DA"},
+        {"1e999 in an override", "51.00:  -10.00", "DL,DA<1e999/0>", 4, "DA"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CtyImport r = parse(
+            QStringLiteral("Japan:   25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n    JA;\n"
+                           "Germany:  14:  28:  EU:  %1:    -1.0:  DL:\n    %2;\n"
+                           "Italy:    15:  28:  EU:   42.82:   -12.58:    -1.0:  I:\n    I;\n")
+                .arg(QLatin1String(c.header), QLatin1String(c.entry)));
+        EXPECT_TRUE(find(r, QStringLiteral("JA")));
+        EXPECT_TRUE(find(r, QStringLiteral("I")));
+        EXPECT_FALSE(find(r, QLatin1String(c.prefixGone)));
+        ASSERT_FALSE(r.warnings.isEmpty());
+        EXPECT_TRUE(r.warnings[0].startsWith(QStringLiteral("test.dat:%1:").arg(c.badLine)))
+            << r.warnings[0].toStdString();
+        for (const CountryRow& row : r.rows)
+            EXPECT_EQ(row.qraLoc.size(), 6) << row.pfx.toStdString();
+    }
+    EXPECT_TRUE(locatorFromDegrees(std::nan(""), 10).isEmpty());
+    EXPECT_TRUE(locatorFromDegrees(10, std::numeric_limits<double>::infinity()).isEmpty());
 }
 
 TEST(CtyImport, Locators) {
