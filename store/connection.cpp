@@ -14,8 +14,15 @@ Connection::~Connection() {
     close();
 }
 
+bool Connection::isDamage(const QSqlError& error) {
+    // SQLITE_CORRUPT and SQLITE_NOTADB.
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("11") || code == QLatin1String("26");
+}
+
 QString Connection::open(const QString& path) {
     close();
+    openFoundDamage_ = false;
     path_ = path;
     name_ = QStringLiteral("korvel-%1").arg(++g_connectionCounter);
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
@@ -29,6 +36,7 @@ QString Connection::open(const QString& path) {
     // A file that is not a database opens lazily; the first read finds out.
     QSqlQuery probe(db_);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        openFoundDamage_ = isDamage(probe.lastError());
         const QString err = QStringLiteral("The file %1 is not a readable database: %2")
                                 .arg(path, probe.lastError().text());
         probe = QSqlQuery();

@@ -3,6 +3,7 @@
 // Each store object owns its connection; there is no process-wide default connection.
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -21,6 +22,11 @@ public:
     // Opens (creating when missing) the SQLite file at `path` and checks that it really
     // is a database. Returns an empty string or an error naming the file.
     QString open(const QString& path);
+    // After a failed open: whether the file was read but is no sound database (not a
+    // database at all, or a damaged one), as opposed to a file that could not be reached.
+    bool openFoundDamage() const { return openFoundDamage_; }
+    // Whether a failed statement's error is the engine finding a damaged file.
+    static bool isDamage(const QSqlError& error);
     // Opens `path` as above with a write-ahead journal and full synchronous commits (a
     // commit returns only once it is on the disk), then creates the missing tables with
     // `createSchema`. Returns an empty string or an error naming the file; after an error
@@ -40,6 +46,7 @@ private:
     QSqlDatabase db_;
     QString name_;
     QString path_;
+    bool openFoundDamage_ = false;
 };
 
 } // namespace korvel::store

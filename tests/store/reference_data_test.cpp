@@ -1,14 +1,21 @@
 #include "store/cty_import.h"
 #include "store/reference_data.h"
 
+#include "tests/support/locked_path.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <iostream>
 #include <limits>
+#include <optional>
 
 using namespace korvel::store;
 
@@ -30,6 +37,33 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Shipped data of two German prefixes, one DOK, one oblast and one society.
+ReferenceSources smallSources(const QTemporaryDir& dir) {
+    ReferenceSources src;
+    src.ctyDat = dir.filePath(QStringLiteral("cty.dat"));
+    src.dokCalls = dir.filePath(QStringLiteral("dok.txt"));
+    src.callObl = dir.filePath(QStringLiteral("obl.csv"));
+    src.iaru = dir.filePath(QStringLiteral("iaru.csv"));
+    writeFile(src.ctyDat, "Germany:  14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n    DL,DA;\n");
+    writeFile(src.dokCalls, "DL1ABC,A01\n");
+    writeFile(src.callObl, "1A,SP\n");
+    writeFile(src.iaru, "DA0HQ,Germany,1,DARC,DL\n");
+    return src;
+}
+
+// Runs statements on a database file without the store's checks.
+void execOn(const QString& path, const QStringList& statements) {
+    Connection c;
+    ASSERT_EQ(c.open(path), QString());
+    for (const QString& sql : statements)
+        ASSERT_EQ(c.exec(sql), QString()) << sql.toStdString();
 }
 
 } // namespace
@@ -143,12 +177,7 @@ TEST(ReferenceDatabase, ABadSourceFailsWithoutLeavingAFile) {
 
 TEST(ReferenceDatabase, SmallSourcesBuildEveryTable) {
     QTemporaryDir dir;
-    ReferenceSources src;
-    src.ctyDat = dir.filePath(QStringLiteral("cty.dat"));
-    src.dokCalls = dir.filePath(QStringLiteral("dok.txt"));
-    src.callObl = dir.filePath(QStringLiteral("obl.csv"));
-    src.iaru = dir.filePath(QStringLiteral("iaru.csv"));
-    writeFile(src.ctyDat, "Germany:  14:  28:  EU:   51.00:   -10.00:    -1.0:  DL:\n    DL,DA;\n");
+    const ReferenceSources src = smallSources(dir);
     writeFile(src.dokCalls, "# DOKs\nDL1ABC,a01\nDL2XX,\nbroken\n");
     writeFile(src.callObl, "1A,SP\n123,XX\n");
     writeFile(src.iaru, "DA0HQ,Germany,1,DARC,DL\n,too,few\n");
@@ -178,4 +207,188 @@ TEST(ReferenceDatabase, UnusableDataFolderIsReported) {
     const OpenReport r = openDatabases(QStringLiteral("/proc/korvel-cannot-be-here"), dbs);
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.refError.contains(QStringLiteral("/proc/korvel-cannot-be-here")));
+}
+
+// A reference database that lost tables or rows is built again from the shipped data, once,
+// keeping what was added to it as far as it can be read.
+TEST(ReferenceDatabase, DamagedOrIncompleteFileIsBuiltAgain) {
+    enum Keeps { Nothing, Learned, Both, Unknown };
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path)> damage;
+        Keeps keeps;
+    };
+    const auto cutTo = [](qint64 size) {
+        return [size](const QString& path) { ASSERT_TRUE(QFile::resize(path, size)); };
+    };
+    const Case cases[] = {
+        {"zero bytes", cutTo(0), Nothing},
+        {"cut after its first pages", cutTo(3 * 4096), Unknown},
+        {"cut in its header", cutTo(50), Nothing},
+        {"not a database", [](const QString& p) { writeFile(p, QByteArray(9000, 'x')); }, Nothing},
+        {"country table emptied",
+         [](const QString& p) { execOn(p, {QStringLiteral("DELETE FROM CountryName")}); }, Learned},
+        {"a shipped table dropped",
+         [](const QString& p) { execOn(p, {QStringLiteral("DROP TABLE CallObl")}); }, Both},
+        {"shipped rows gone",
+         [](const QString& p) { execOn(p, {QStringLiteral("DELETE FROM IARU")}); }, Both},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const ReferenceSources src = smallSources(dir);
+        const QString data = dir.filePath(QStringLiteral("data"));
+        const QString path = data + QStringLiteral("/DbsKorvel.mdb");
+        {
+            Databases dbs;
+            ASSERT_TRUE(openDatabases(data, dbs, src).ok());
+            ASSERT_TRUE(dbs.ref.addCountry({0, QStringLiteral("Testland"), QStringLiteral("Eu"),
+                                            QStringLiteral("TL"), QStringLiteral("TL"),
+                                            QStringLiteral("28"), QStringLiteral("14"), 0,
+                                            QStringLiteral("JO00AA")}));
+            ASSERT_TRUE(dbs.ref.learn(LearnedTable::CallJud, QStringLiteral("YO9XX"),
+                                      QStringLiteral("PH")));
+            ASSERT_TRUE(dbs.ref.learn(LearnedTable::CallDOK, QStringLiteral("DL9ZZ"),
+                                      QStringLiteral("B02")));
+        }
+        c.damage(path);
+
+        Databases dbs;
+        const OpenReport r = openDatabases(data, dbs, src);
+        ASSERT_TRUE(r.ok()) << r.refError.toStdString();
+        EXPECT_FALSE(r.createdRef);
+        EXPECT_TRUE(r.refRebuilt.contains(path)) << r.refRebuilt.toStdString();
+        EXPECT_TRUE(r.warnings.contains(r.refRebuilt));
+        EXPECT_EQ(dbs.ref.countryForCall(QStringLiteral("DL1ABC"))->ctyPfx, QStringLiteral("DL"));
+        EXPECT_EQ(dbs.ref.learned(LearnedTable::CallObl, QStringLiteral("1A"))->value,
+                  QStringLiteral("SP"));
+        EXPECT_EQ(dbs.ref.learned(LearnedTable::CallDOK, QStringLiteral("DL1ABC"))->value,
+                  QStringLiteral("A01"));
+        EXPECT_TRUE(dbs.ref.societyByPrefix(QStringLiteral("DL")));
+        if (c.keeps != Unknown) {
+            const bool learned = c.keeps == Learned || c.keeps == Both;
+            EXPECT_EQ(dbs.ref.countryByPrefix(QStringLiteral("TL")).has_value(), c.keeps == Both);
+            EXPECT_EQ(dbs.ref.learned(LearnedTable::CallJud, QStringLiteral("YO9XX")).has_value(),
+                      learned);
+            EXPECT_EQ(dbs.ref.learned(LearnedTable::CallDOK, QStringLiteral("DL9ZZ")).has_value(),
+                      learned);
+            EXPECT_EQ(r.refRebuilt.contains(QStringLiteral("kept")), c.keeps != Nothing);
+            // The shipped DOK is there once, whether it was read back or not.
+            EXPECT_EQ(dbs.ref.allLearned(LearnedTable::CallDOK).size(), learned ? 2u : 1u);
+        }
+
+        // Said once: the next start finds a sound file.
+        dbs.closeAll();
+        const OpenReport again = openDatabases(data, dbs, src);
+        EXPECT_TRUE(again.ok());
+        EXPECT_TRUE(again.refRebuilt.isEmpty()) << again.refRebuilt.toStdString();
+    }
+}
+
+// A log is never built again or emptied: a damaged one is refused with its name and its
+// bytes stay as they were; the reference database still opens.
+TEST(LogDatabase, DamagedLogIsRefusedAndLeftAsItIs) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path)> damage;
+        bool damaged;
+    };
+    const Case cases[] = {
+        {"not a database", [](const QString& p) { writeFile(p, QByteArray(2048, '\x01')); }, true},
+        {"cut in the middle",
+         [](const QString& p) { ASSERT_TRUE(QFile::resize(p, QFileInfo(p).size() / 2)); }, true},
+        {"a page overwritten",
+         [](const QString& p) {
+             QFile f(p);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             f.seek(3 * 4096);
+             f.write(QByteArray(4096, '\xA5'));
+         },
+         true},
+        // Nothing can be lost from an empty file (a first start killed at once): it is a new log.
+        {"zero bytes", [](const QString& p) { ASSERT_TRUE(QFile::resize(p, 0)); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const ReferenceSources src = smallSources(dir);
+        const QString logPath = dir.filePath(QStringLiteral("LogKorvel"));
+        {
+            Databases dbs;
+            ASSERT_TRUE(openDatabases(dir.path(), dbs, src).ok());
+            ASSERT_TRUE(dbs.log.connection().db().transaction());
+            for (int i = 0; i < 3000; ++i) {
+                QsoRow q;
+                q.callsign = QStringLiteral("DL%1ABC").arg(i);
+                q.bnd = QStringLiteral("20");
+                q.md = QStringLiteral("CW");
+                q.sent = QStringLiteral("599 %1").arg(i);
+                ASSERT_GT(dbs.log.insertQso(q), 0);
+            }
+            ASSERT_TRUE(dbs.log.connection().db().commit());
+        }
+        c.damage(logPath);
+        const QByteArray before = readFile(logPath);
+
+        Databases dbs;
+        const OpenReport r = openDatabases(dir.path(), dbs, src);
+        EXPECT_TRUE(dbs.ref.isOpen()) << r.refError.toStdString();
+        EXPECT_EQ(r.logDamaged, c.damaged) << r.logError.toStdString();
+        EXPECT_EQ(dbs.log.isOpen(), !c.damaged);
+        if (c.damaged) {
+            EXPECT_TRUE(r.logError.contains(logPath)) << r.logError.toStdString();
+            EXPECT_EQ(readFile(logPath), before);
+        }
+    }
+}
+
+// What cannot be written is named with the reason before anything is opened or built: the
+// folder, a database, never a file the program makes on the way.
+TEST(DataFolder, WhatCannotBeWrittenIsNamed) {
+    struct Case {
+        const char* name;
+        bool withDatabases;  // a first start ran before
+        const char* blocked; // the path that cannot be written, under the data folder
+        bool makeFolder;     // a folder in its place, else it is locked
+        const char* words;
+    };
+    const Case cases[] = {
+        {"the log is a folder", false, "LogKorvel", true, "is a folder"},
+        {"the reference database is a folder", false, "DbsKorvel.mdb", true, "is a folder"},
+        {"a read-only log", true, "LogKorvel", false, "cannot be written"},
+        {"a read-only reference database", true, "DbsKorvel.mdb", false, "cannot be written"},
+        {"a read-only folder holding the databases", true, "", false, "cannot be written"},
+        {"an empty read-only folder", false, "", false, "cannot be written"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const ReferenceSources src = smallSources(dir);
+        const QString data = dir.filePath(QStringLiteral("data"));
+        ASSERT_TRUE(QDir().mkpath(data));
+        if (c.withDatabases) {
+            Databases dbs;
+            ASSERT_TRUE(openDatabases(data, dbs, src).ok());
+        }
+        const QString blocked =
+            *c.blocked ? data + QLatin1Char('/') + QLatin1String(c.blocked) : data;
+        if (c.makeFolder) ASSERT_TRUE(QDir().mkpath(blocked));
+        std::optional<korvel::test::LockedPath> lock;
+        if (!c.makeFolder) {
+            lock.emplace(blocked);
+            if (!lock->locked()) {
+                std::cout << "skipped: " << c.name << ": cannot lock a file here\n";
+                continue;
+            }
+        }
+        Databases dbs;
+        const OpenReport r = openDatabases(data, dbs, src);
+        EXPECT_FALSE(r.ok());
+        const QString error = *c.blocked == 'L' ? r.logError : r.refError;
+        EXPECT_TRUE(error.contains(blocked)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.words))) << error.toStdString();
+        EXPECT_FALSE(error.contains(QStringLiteral(".building"))) << error.toStdString();
+        EXPECT_TRUE(r.refRebuilt.isEmpty());
+        if (c.makeFolder) EXPECT_TRUE(QFileInfo(blocked).isDir());
+    }
 }
