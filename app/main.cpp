@@ -199,17 +199,29 @@ int main(int argc, char** argv) {
     const korvel::StartReport start = korvel::startSession(session, cl.dir);
     for (const QString& w : start.warnings)
         err << "korvel: warning: " << w << '\n';
-    if (!start.folderError.isEmpty()) {
-        err << "korvel: " << start.folderError << '\n';
+    // A data folder that cannot be used, or a damaged log (left as it is), ends the start.
+    for (const QString& fatal : {start.folderError, start.stopError}) {
+        if (fatal.isEmpty()) continue;
+        err << "korvel: " << fatal << '\n';
         if (cl.autoStart) return 1;
         korvel::QtMessageBox box;
-        box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kCritical, start.folderError,
+        box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kCritical, fatal,
                 QStringLiteral("Korvel"));
         return 1;
     }
     // A database that cannot be opened is the setup screen's to answer, at its point of the
-    // load ("Keine Verbindung zum Server !", or an immediate end with AUTO).
+    // load ("Keine Verbindung zum Server !", or an immediate end with AUTO); the file and the
+    // reason are said first.
     if (!start.databaseError.isEmpty()) err << "korvel: " << start.databaseError << '\n';
+    if (!cl.autoStart) {
+        korvel::QtMessageBox box;
+        for (const QString& notice : start.notices)
+            box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kInformation, notice,
+                    QStringLiteral("Korvel"));
+        if (!start.databaseError.isEmpty())
+            box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kExclamation,
+                    start.databaseError, QStringLiteral("Korvel"));
+    }
 
     korvel::Program program(session, {cl.autoStart, nullptr});
     if (const auto quit = program.openSetup()) return *quit;

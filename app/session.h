@@ -19,14 +19,19 @@ struct Session {
 };
 
 struct StartReport {
-    QString folderError;   // the data folder could not be created
-    QString databaseError; // a database could not be opened
-    QStringList warnings;  // settings lines or data lines that could not be read
+    QString folderError;   // the program or data folder could not be created or written
+    QString databaseError; // a database could not be opened or written, naming its file
+    // The start must not go on (a damaged log, left as it is); also in databaseError.
+    QString stopError;
+    // For the operator, once before the first screen (the reference database was rebuilt).
+    QStringList notices;
+    QStringList warnings; // settings files, settings lines or data lines that could not be read
     bool ok() const { return folderError.isEmpty() && databaseError.isEmpty(); }
 };
 
 // Sets AppDir (the given folder, or the default one when empty) and DataDir, creates the
-// folder, reads both settings files and opens both databases.
+// folders and checks that they can be written, reads both settings files and opens both
+// databases.
 StartReport startSession(Session& session, const QString& appDir);
 
 } // namespace korvel

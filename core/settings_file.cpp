@@ -1,11 +1,12 @@
 #include "core/settings_file.h"
 
-#include "platform/files.h"
 #include "core/paths.h"
+#include "platform/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <QTextStream>
+#include <QStringDecoder>
 
 #include <functional>
 #include <vector>
@@ -119,23 +120,86 @@ const std::vector<LineField>& cwLines() {
     return lines;
 }
 
+// One line of the file without its line end, cut to kMaxSettingsLineBytes (at a character
+// boundary); the rest of a longer line is skipped without being kept. False at the end.
+bool readRawLine(QFile& file, QByteArray& line, bool& cut) {
+    cut = false;
+    if (file.atEnd()) return false;
+    // Room for a line of the longest length and its CR LF.
+    char buf[kMaxSettingsLineBytes + 3];
+    const qint64 n = file.readLine(buf, sizeof buf);
+    if (n < 0) return false;
+    line = QByteArray(buf, n);
+    if (line.endsWith('\n')) {
+        line.chop(1);
+    } else if (!file.atEnd()) {
+        cut = true;
+        char skip[16384];
+        while (!file.atEnd()) {
+            const qint64 m = file.readLine(skip, sizeof skip);
+            if (m <= 0 || skip[m - 1] == '\n') break;
+        }
+    }
+    if (line.endsWith('\r')) line.chop(1);
+    if (line.size() > kMaxSettingsLineBytes) {
+        cut = true;
+        qsizetype at = kMaxSettingsLineBytes;
+        while (at > 0 && (static_cast<uchar>(line[at]) & 0xC0) == 0x80)
+            --at; // back to the first byte of the character that does not fit
+        line.truncate(at);
+    }
+    return true;
+}
+
+// Why the bytes of a line are not text, or empty when they are.
+QString notTextReason(const QByteArray& bytes, QString& text) {
+    QStringDecoder decode(QStringDecoder::Utf8);
+    text = decode(bytes);
+    if (decode.hasError()) return QStringLiteral("not valid UTF-8");
+    for (const QChar c : std::as_const(text))
+        if (c.category() == QChar::Other_Control && c != QLatin1Char('\t') &&
+            c != QLatin1Char('\r'))
+            return QStringLiteral("the control character U+%1")
+                .arg(
+                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    return {};
+}
+
 SettingsReadResult readLines(SharedState& state, const QString& path,
                              const std::vector<LineField>& layout) {
     SettingsReadResult result;
+    if (const QString why = unreadableReason(path); !why.isEmpty()) {
+        result.unreadable = true;
+        result.error = QStringLiteral("%1 cannot be read: %2").arg(path, why);
+        return result;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return result;
+    if (!file.open(QIODevice::ReadOnly)) return result; // not there
     result.found = true;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
+    QByteArray bytes;
+    bool cut = false;
     for (const LineField& f : layout) {
+        if (!readRawLine(file, bytes, cut)) break; // a short file: the rest keep their values
+        const int lineNo = result.fieldsRead + 1;
+        if (cut)
+            result.warnings << QStringLiteral("%1, line %2: longer than %3 bytes, cut")
+                                   .arg(path)
+                                   .arg(lineNo)
+                                   .arg(kMaxSettingsLineBytes);
         QString line;
-        if (!in.readLineInto(&line)) break; // a short file: the rest keep their values
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (const QString why = notTextReason(bytes, line); !why.isEmpty()) {
+            result.warnings << QStringLiteral("%1, line %2 is not text (%3): read up to line %4")
+                                   .arg(path)
+                                   .arg(lineNo)
+                                   .arg(why)
+                                   .arg(lineNo - 1);
+            break;
+        }
         if (!f.read(state, settings_line::field(line))) {
-            result.warning = QStringLiteral("%1, line %2: cannot read \"%3\"")
-                                 .arg(path)
-                                 .arg(result.fieldsRead + 1)
-                                 .arg(line);
+            result.warnings << QStringLiteral("%1, line %2: cannot read \"%3\"")
+                                   .arg(path)
+                                   .arg(lineNo)
+                                   .arg(line);
             break;
         }
         ++result.fieldsRead;
@@ -144,8 +208,17 @@ SettingsReadResult readLines(SharedState& state, const QString& path,
 }
 
 SettingsWriteResult writeLines(const SharedState& state, const QString& path,
-                               const std::vector<LineField>& layout) {
+                               const std::vector<LineField>& layout, ReplaceUnreadable replace) {
     SettingsWriteResult result;
+    if (replace == ReplaceUnreadable::No) {
+        if (const QString why = unreadableReason(path); !why.isEmpty()) {
+            result.refused = true;
+            result.error =
+                QStringLiteral("%1 cannot be read (%2): it is kept, the settings were not written")
+                    .arg(path, why);
+            return result;
+        }
+    }
     QByteArray bytes;
     for (const LineField& f : layout)
         bytes += f.write(state).toUtf8() + "\r\n";
@@ -160,6 +233,17 @@ SettingsWriteResult writeLines(const SharedState& state, const QString& path,
 
 } // namespace
 
+QString unreadableReason(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.exists())
+        return QStringLiteral("it points to %1, which does not exist").arg(info.symLinkTarget());
+    if (!info.exists()) return {};
+    if (info.isDir()) return QStringLiteral("it is a folder");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    return {};
+}
+
 QString initFilePath(const SharedState& state) {
     return childPath(state.AppDir, QStringLiteral("KorvelInit.dat"));
 }
@@ -172,16 +256,18 @@ SettingsReadResult readInitFile(SharedState& state, const QString& path) {
     return readLines(state, path, initLines());
 }
 
-SettingsWriteResult writeInitFile(const SharedState& state, const QString& path) {
-    return writeLines(state, path, initLines());
+SettingsWriteResult writeInitFile(const SharedState& state, const QString& path,
+                                  ReplaceUnreadable replace) {
+    return writeLines(state, path, initLines(), replace);
 }
 
 SettingsReadResult readCwTextFile(SharedState& state, const QString& path) {
     return readLines(state, path, cwLines());
 }
 
-SettingsWriteResult writeCwTextFile(const SharedState& state, const QString& path) {
-    return writeLines(state, path, cwLines());
+SettingsWriteResult writeCwTextFile(const SharedState& state, const QString& path,
+                                    ReplaceUnreadable replace) {
+    return writeLines(state, path, cwLines(), replace);
 }
 
 } // namespace korvel

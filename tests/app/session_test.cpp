@@ -2,7 +2,9 @@
 
 #include "core/settings_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -44,7 +46,8 @@ TEST(Session, SettingsFilesAreReadAtStart) {
     EXPECT_EQ(s.state.ComPort, 3);
 }
 
-TEST(Session, AnUnreadableLogIsReportedNotFatal) {
+// A log that is no database stops the start with its name; the file stays as it was.
+TEST(Session, ADamagedLogStopsTheStart) {
     QTemporaryDir dir;
     QFile f(dir.filePath(QStringLiteral("LogKorvel")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -53,6 +56,38 @@ TEST(Session, AnUnreadableLogIsReportedNotFatal) {
     Session s;
     const StartReport r = startSession(s, dir.path());
     EXPECT_FALSE(r.ok());
-    EXPECT_TRUE(r.databaseError.contains(QStringLiteral("LogKorvel")));
-    EXPECT_TRUE(s.dbs.ref.isOpen()); // the other database still opens
+    EXPECT_TRUE(r.databaseError.contains(f.fileName()));
+    EXPECT_EQ(r.stopError, r.databaseError);
+    EXPECT_EQ(QFileInfo(f.fileName()).size(), 2048);
+}
+
+// What was wrong at start is said: a rebuilt reference database once, for the operator; an
+// unreadable settings file with its reason; a folder that cannot be made, by its name.
+TEST(Session, BadFilesAtStartAreNamed) {
+    QTemporaryDir dir;
+    {
+        QFile empty(dir.filePath(QStringLiteral("DbsKorvel.mdb")));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir().mkdir(dir.filePath(QStringLiteral("KorvelInit.dat"))));
+    Session s;
+    const StartReport r = startSession(s, dir.path());
+    ASSERT_TRUE(r.ok()) << r.databaseError.toStdString();
+    ASSERT_EQ(r.notices.size(), 1);
+    EXPECT_TRUE(r.notices[0].contains(QStringLiteral("DbsKorvel.mdb")));
+    EXPECT_GT(s.dbs.ref.countryCount(), 10000);
+    EXPECT_TRUE(r.warnings.filter(QStringLiteral("KorvelInit.dat")).size() == 1)
+        << r.warnings.join('\n').toStdString();
+    EXPECT_TRUE(r.stopError.isEmpty());
+
+    Session again;
+    EXPECT_TRUE(startSession(again, dir.path()).notices.isEmpty());
+
+    // A file where a folder of the path should be.
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    Session third;
+    const StartReport bad = startSession(third, dir.filePath(QStringLiteral("file/sub")));
+    EXPECT_FALSE(bad.ok());
+    EXPECT_TRUE(bad.folderError.contains(dir.filePath(QStringLiteral("file/sub"))));
 }

@@ -1,9 +1,15 @@
 #include "core/settings_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
 
 using namespace korvel;
 
@@ -82,7 +88,7 @@ TEST(SettingsFile, InitFileIsWrittenExactlyAndReadsBack) {
     const SettingsReadResult r = readInitFile(back, path);
     EXPECT_TRUE(r.found);
     EXPECT_EQ(r.fieldsRead, kInitFileLines);
-    EXPECT_TRUE(r.warning.isEmpty());
+    EXPECT_TRUE(r.warnings.isEmpty());
     EXPECT_EQ(back.MyCall, s.MyCall);
     EXPECT_EQ(back.TimeOffset.toDouble(), 2.0);
     EXPECT_EQ(back.LookupCnt, QStringLiteral("Eu"));
@@ -145,8 +151,9 @@ TEST(SettingsFile, ShortMissingAndGarbledFilesKeepWhatWasNotRead) {
     EXPECT_EQ(g.MyCall, QStringLiteral("OK1ABC"));           // unquoted text is accepted
     EXPECT_EQ(g.TimeOffset.toString(), QStringLiteral("x")); // not numeric: kept as text
     EXPECT_EQ(g.SummaryQTH, QStringLiteral("Ploiesti"));
-    EXPECT_TRUE(garbled.warning.contains(path));
-    EXPECT_TRUE(garbled.warning.contains(QStringLiteral("line 9")));
+    ASSERT_EQ(garbled.warnings.size(), 1);
+    EXPECT_TRUE(garbled.warnings[0].contains(path));
+    EXPECT_TRUE(garbled.warnings[0].contains(QStringLiteral("line 9")));
 }
 
 TEST(SettingsFile, FailedWriteIsReportedAndLeavesTheOldFile) {
@@ -171,4 +178,148 @@ TEST(SettingsFile, DoubleQuoteInATextNeverBreaksTheFile) {
     EXPECT_EQ(back.CwTextF5, QStringLiteral("NAME 'OP' HERE"));
     EXPECT_EQ(back.CwTextF6, QString());
     EXPECT_EQ(back.ComPort, 1);
+}
+
+// A file that is there but cannot be read is neither missing nor taken in: the reader says
+// why, and the writers keep it unless the operator replaces it on purpose.
+TEST(SettingsFile, UnreadableFileIsReportedAndKept) {
+    struct Case {
+        const char* name;
+        std::function<bool(const QString& path)> make; // false: cannot be set up here
+    };
+    const Case cases[] = {
+        {"a folder in its place", [](const QString& p) { return QDir().mkdir(p); }},
+        {"a link to nothing",
+         [](const QString& p) { return QFile::link(p + QStringLiteral(".gone"), p); }},
+        {"no read permission",
+         [](const QString& p) {
+             QFile f(p);
+             if (!f.open(QIODevice::WriteOnly)) return false;
+             f.write("\"OLD\"\r\n");
+             f.close();
+             // The super-user reads the file whatever its mode says.
+             return f.setPermissions(QFileDevice::WriteOwner) && geteuid() != 0;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        for (const bool init : {true, false}) {
+            const QString path = dir.filePath(init ? QStringLiteral("KorvelInit.dat")
+                                                   : QStringLiteral("KorvelTextCw.dat"));
+            if (!c.make(path)) {
+                std::cout << "skipped: " << c.name << " cannot be set up as this user\n";
+                break;
+            }
+            SharedState s = station();
+            const SettingsReadResult r = init ? readInitFile(s, path) : readCwTextFile(s, path);
+            EXPECT_TRUE(r.unreadable);
+            EXPECT_FALSE(r.found);
+            EXPECT_EQ(r.fieldsRead, 0);
+            EXPECT_TRUE(r.error.contains(path)) << r.error.toStdString();
+            EXPECT_EQ(s.MyCall, QStringLiteral("YO9XX"));
+
+            const QFileInfo before(path);
+            const SettingsWriteResult w =
+                init ? writeInitFile(station(), path) : writeCwTextFile(station(), path);
+            EXPECT_FALSE(w.ok);
+            EXPECT_TRUE(w.refused);
+            EXPECT_TRUE(w.error.contains(path));
+            const QFileInfo after(path);
+            EXPECT_EQ(after.isDir(), before.isDir());
+            EXPECT_EQ(after.isSymLink(), before.isSymLink());
+            EXPECT_EQ(after.size(), before.size());
+        }
+    }
+
+    // Saved on purpose, the settings replace what the link pointed to.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KorvelInit.dat"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("elsewhere.dat")), path));
+    ASSERT_TRUE(writeInitFile(station(), path, ReplaceUnreadable::Yes).ok);
+    SharedState back;
+    EXPECT_EQ(readInitFile(back, path).fieldsRead, kInitFileLines);
+    EXPECT_EQ(back.MyCall, QStringLiteral("YO9XX"));
+    // A missing file is no reason to refuse.
+    EXPECT_TRUE(writeCwTextFile(station(), dir.filePath(QStringLiteral("KorvelTextCw.dat"))).ok);
+}
+
+// A file that is not text is read up to the line before the first bad one, which is named.
+TEST(SettingsFile, BinaryLinesStopTheReadWithTheirLineNumber) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        int fieldsRead;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"control characters", "\"DL1ABC\"\r\n\"1\"\r\n\"E\x01u\x02\"\r\n\"28\"\r\n", 2, "line 3"},
+        {"a NUL byte", QByteArray("\"DL1ABC\"\r\n\"1\"\r\n\"Eu\"\r\n\"2\0\"\r\n", 29), 3, "line 4"},
+        {"invalid UTF-8", "\"DL1ABC\"\r\n\xff\xfe\x80garbage\r\n", 1, "line 2"},
+        {"a cut multi-byte character", "\"DL1ABC\"\r\n\"1\"\r\n\"\xc3\"\r\n", 2, "line 3"},
+        {"garbage from the first byte", QByteArray("\x7f\x45LF\x02\x01\x01\0\0", 9), 0, "line 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("KorvelInit.dat"));
+        writeAll(path, c.bytes);
+        SharedState s = station();
+        const SettingsReadResult r = readInitFile(s, path);
+        EXPECT_TRUE(r.found);
+        EXPECT_EQ(r.fieldsRead, c.fieldsRead);
+        ASSERT_EQ(r.warnings.size(), 1);
+        EXPECT_TRUE(r.warnings[0].contains(path));
+        EXPECT_TRUE(r.warnings[0].contains(QLatin1String(c.line))) << r.warnings[0].toStdString();
+        EXPECT_EQ(s.MyCall, c.fieldsRead > 0 ? QStringLiteral("DL1ABC") : QStringLiteral("YO9XX"));
+        EXPECT_EQ(s.MyZone, QStringLiteral("28")); // never reached
+    }
+    // Tabs, a CR inside a line and a byte-order mark are text.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KorvelTextCw.dat"));
+    writeAll(path, "\xef\xbb\xbf\"CQ\tTEST\"\r\n\"A\rB\"\r\n\"\xc3\xa9\"\r\n");
+    SharedState s;
+    const SettingsReadResult r = readCwTextFile(s, path);
+    EXPECT_EQ(r.fieldsRead, 3);
+    EXPECT_TRUE(r.warnings.isEmpty());
+    EXPECT_EQ(s.CwTextF1, QStringLiteral("CQ\tTEST"));
+    EXPECT_EQ(s.CwTextF3, QStringLiteral("\u00e9"));
+}
+
+// An over-long line is cut with a warning and the lines after it are read as usual.
+TEST(SettingsFile, OverLongLineIsCutWithAWarning) {
+    struct Case {
+        const char* name;
+        QByteArray line;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"5 MB of one letter", QByteArray(5 * 1024 * 1024, 'A'),
+         QString(kMaxSettingsLineBytes, QLatin1Char('A'))},
+        {"two-byte letters cut between characters",
+         "\"" + QByteArray(3000, 'x') + QByteArray(2000, '\xc3').replace("\xc3", "\xc3\xa9") + "\"",
+         QString(3000, QLatin1Char('x')) + QString(547, QChar(0xe9))},
+        {"exactly the longest line", QByteArray(kMaxSettingsLineBytes, 'B'),
+         QString(kMaxSettingsLineBytes, QLatin1Char('B'))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("KorvelInit.dat"));
+        QByteArray bytes = c.line + "\r\n";
+        for (int i = 2; i <= kInitFileLines; ++i) // line 9 is a number
+            bytes += (i == 9 ? QByteArray(" 9 ") : "\"L" + QByteArray::number(i) + "\"") + "\r\n";
+        writeAll(path, bytes);
+        SharedState s;
+        const SettingsReadResult r = readInitFile(s, path);
+        EXPECT_EQ(r.fieldsRead, kInitFileLines);
+        EXPECT_EQ(s.MyCall, c.expected);
+        EXPECT_EQ(s.MyQRA, QStringLiteral("L19"));
+        const bool cut = c.line.size() > kMaxSettingsLineBytes;
+        ASSERT_EQ(r.warnings.size(), cut ? 1 : 0);
+        if (cut) {
+            EXPECT_TRUE(r.warnings[0].contains(QStringLiteral("line 1")))
+                << r.warnings[0].toStdString();
+        }
+    }
 }
