@@ -106,7 +106,9 @@ QWidget* ReviewWindow::fieldPanel(const char* frameName, const char* const (&nam
     return box;
 }
 
-QTableView* ReviewWindow::grid(const char* name, QAbstractItemModel& rows, QWidget* parent) {
+// A grid of the store's rows; `widths` are the columns' widths in characters.
+QTableView* ReviewWindow::grid(const char* name, QAbstractItemModel& rows,
+                               std::initializer_list<int> widths, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(QLatin1String(name));
     view->setModel(&rows);
@@ -117,6 +119,10 @@ QTableView* ReviewWindow::grid(const char* name, QAbstractItemModel& rows, QWidg
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setStretchLastSection(true);
+    const int character = view->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    int column = 0;
+    for (const int w : widths)
+        view->horizontalHeader()->resizeSection(column++, character * w + 12);
     view->setFocusPolicy(Qt::NoFocus);
     binder_.bind(QLatin1String(name), view);
     return view;
@@ -167,12 +173,13 @@ void ReviewWindow::build() {
 
     // The grids, the header panels and the pick list.
     auto* right = new QVBoxLayout;
-    logGrid_ = grid(rc::DBGrid9, model_.logGrid(), central);
+    right_ = right;
+    logGrid_ = grid(rc::DBGrid9, model_.logGrid(), {6, 12, 8, 5, 4, 9, 9, 4, 5, 5, 5, 5}, central);
     right->addWidget(logGrid_, 1);
-    countryGrid_ = grid(rc::DBGrid6, model_.countryGrid(), central);
+    countryGrid_ = grid(rc::DBGrid6, model_.countryGrid(), {24, 4, 7, 10, 4, 4, 5, 7}, central);
     right->addWidget(countryGrid_, 1);
-    right->addWidget(grid(rc::DBGrid7, model_.learnedGrid(), central), 1);
-    right->addWidget(grid(rc::DBGrid8, model_.learnedGrid(), central), 1);
+    right->addWidget(grid(rc::DBGrid7, model_.learnedGrid(), {14, 8}, central), 1);
+    right->addWidget(grid(rc::DBGrid8, model_.learnedGrid(), {14, 8}, central), 1);
     connect(logGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (syncing_ || !current.isValid()) return;
@@ -181,6 +188,7 @@ void ReviewWindow::build() {
             });
 
     auto* panels = new QHBoxLayout;
+    panels_ = panels;
     panels->addWidget(fieldPanel(rc::FraLogCbr, kCabrilloFields, 2, central), 3);
     panels->addWidget(fieldPanel(rc::FraLogSTF, kStfFields, 2, central), 3);
     list_ = new QListWidget(central);
@@ -192,7 +200,7 @@ void ReviewWindow::build() {
         sync();
     });
     binder_.bind(QLatin1String(rc::ListCbr), list_);
-    panels->addWidget(list_, 2);
+    panels->addWidget(list_, 1);
     right->addLayout(panels, 2);
 
     auto* gata = new QPushButton(central);
@@ -246,6 +254,10 @@ void ReviewWindow::sync() {
     for (QWidget* w : {static_cast<QWidget*>(logGrid_), static_cast<QWidget*>(countryGrid_)})
         if (file) w->hide();
     leftColumn_->setVisible(!file);
+    // The header panels and the pick list take room only while one of them is shown.
+    const bool panels = list_->isVisibleTo(this) || find(rc::FraLogCbr)->isVisibleTo(this) ||
+                        find(rc::FraLogSTF)->isVisibleTo(this);
+    right_->setStretchFactor(panels_, panels ? 2 : 0);
     for (auto* view : {logGrid_, countryGrid_}) {
         const int selected = view == logGrid_ ? model_.logSelection() : model_.countrySelection();
         const int current = view->currentIndex().isValid() ? view->currentIndex().row() : -1;
@@ -256,6 +268,10 @@ void ReviewWindow::sync() {
         }
     }
     syncing_ = false;
+}
+
+QWidget* ReviewWindow::find(const char* name) {
+    return findChild<QWidget*>(QLatin1String(name));
 }
 
 void ReviewWindow::forward(const QString& control) {

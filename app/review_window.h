@@ -8,8 +8,10 @@
 
 #include <QMainWindow>
 
+class QHBoxLayout;
 class QListWidget;
 class QTableView;
+class QVBoxLayout;
 
 namespace korvel {
 
@@ -36,8 +38,10 @@ private:
     template <std::size_t N>
     QWidget* fieldPanel(const char* frame, const char* const (&names)[N], int columns,
                         QWidget* parent);
-    QTableView* grid(const char* name, QAbstractItemModel& rows, QWidget* parent);
+    QTableView* grid(const char* name, QAbstractItemModel& rows, std::initializer_list<int> widths,
+                     QWidget* parent);
     void forward(const QString& control);
+    QWidget* find(const char* name);
 
     ReviewForm& model_;
     FormBinder binder_;
@@ -45,6 +49,8 @@ private:
     QTableView* countryGrid_ = nullptr;
     QListWidget* list_ = nullptr;
     QWidget* leftColumn_ = nullptr;
+    QVBoxLayout* right_ = nullptr;
+    QHBoxLayout* panels_ = nullptr;
     bool syncing_ = false;
 };
 

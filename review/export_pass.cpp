@@ -35,18 +35,30 @@ QString exchangeOf(const QString& field, const QString& mode) {
     return field.trimmed().mid(isSsb(mode) ? 3 : 4);
 }
 
+namespace {
+constexpr qsizetype kBlock = 64 * 1024;
+}
+
 void LineWriter::line(const QString& text) {
     if (!ok()) return;
-    const QByteArray bytes = text.toUtf8() + "\r\n";
-    if (device_.write(bytes) != bytes.size())
+    held_ += text.toUtf8();
+    held_ += "\r\n";
+    if (held_.size() >= kBlock) flush();
+}
+
+void LineWriter::flush() {
+    if (held_.isEmpty() || !ok()) return;
+    if (device_.write(held_) != held_.size())
         error_ = device_.errorString().isEmpty() ? QStringLiteral("write failed")
                                                  : device_.errorString();
+    held_.clear();
 }
 
 PassResult runExportPass(store::ReviewQueries& queries, FormatWriter& writer, QIODevice& out) {
     PassResult result;
     LineWriter lines(out);
     writer.header(lines);
+    lines.flush();
     const bool read = !lines.ok() || queries.forEachQso([&](const store::QsoRow& row) {
         writer.line(exportRecord(row, result.qsos + 1), lines);
         if (!lines.ok()) return false;
@@ -54,6 +66,7 @@ PassResult runExportPass(store::ReviewQueries& queries, FormatWriter& writer, QI
         return true;
     });
     if (read) writer.closing(lines);
+    lines.flush();
     result.ok = read && lines.ok();
     if (!read)
         result.error = QStringLiteral("the log cannot be read: ") + queries.lastError();

@@ -35,17 +35,23 @@ ExportRecord exportRecord(const store::QsoRow& row, std::int64_t number);
 QString reportOf(const QString& field, const QString& mode);
 QString exchangeOf(const QString& field, const QString& mode);
 
-// Lines onto a device, each ended with CR LF. The first write that fails is kept and every
-// later line is dropped.
+// Lines onto a device, each ended with CR LF, handed on in blocks. The first write that
+// fails is kept and every later line is dropped.
 class LineWriter {
 public:
     explicit LineWriter(QIODevice& device) : device_(device) {}
+    ~LineWriter() { flush(); }
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
     void line(const QString& text);
+    // Hands what is held on to the device.
+    void flush();
     bool ok() const { return error_.isEmpty(); }
     const QString& error() const { return error_; }
 
 private:
     QIODevice& device_;
+    QByteArray held_;
     QString error_;
 };
 
