@@ -4,6 +4,7 @@
 #include "app/dx_cluster_panel.h"
 #include "app/form_events.h"
 #include "desk/dx_cluster_addresses.h"
+#include "platform/help_file.h"
 #include "scoring/contests/registry.h"
 
 #include <QCloseEvent>
@@ -38,14 +39,6 @@ QStringList gridCaptions(const scoring::Contest& contest) {
             QLatin1String(contest.mult1Caption()),
             QStringLiteral("Pts")};
 }
-
-const char* const kHelpMenus[][3] = {{"mnuDescr", "Descriere ecran", "400"},
-                                     {"mnuSchimb", "Schimbare banda si mod", "500"},
-                                     {"mnuDateIn", "Introducere date", "600"},
-                                     {"mnuModif", "Modificari date introduse", "700"},
-                                     {"mnuOutPag", "Iesire din pagina", "800"}};
-const char* const kHelpMenusEnglish[] = {"Changing the bands", "Data entry", "CW transmision",
-                                         "Altering the data"};
 
 } // namespace
 
@@ -135,13 +128,10 @@ void DeskWindow::entryRow(QVBoxLayout* root, const QFont& big) {
     // Entry fields in one row, captions above.
     auto* entry = new QGridLayout;
     const char* captions[] = {"CALL", "RSTS", "", "RSTR", "", "UTC", "Date"};
-    const desk_ctl::Name fields[] = {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2,
-                                     desk_ctl::TxtRSTR1, desk_ctl::TxtRSTR2, desk_ctl::TxtUTC,
-                                     desk_ctl::TxtDate};
     const int stretch[] = {4, 1, 2, 1, 3, 2, 2};
     for (int i = 0; i < 7; ++i) {
         entry->addWidget(new QLabel(QLatin1String(captions[i]), this), 0, i);
-        QWidget* f = field(fields[i]);
+        QWidget* f = field(desk_ctl::kEntryFields[i]);
         f->setFont(big);
         entry->addWidget(f, 1, i);
         entry->setColumnStretch(i, stretch[i]);
@@ -152,12 +142,10 @@ void DeskWindow::entryRow(QVBoxLayout* root, const QFont& big) {
 void DeskWindow::analysisRows(QVBoxLayout* root) {
     // Analysis fields beside each other.
     auto* analysis = new QHBoxLayout;
-    const std::pair<const char*, desk_ctl::Name> names[] = {
-        {"Country", desk_ctl::TxtCountry}, {"Cont", desk_ctl::TxtCont},
-        {"Pfx", desk_ctl::TxtPrf},         {"ITU", desk_ctl::TxtITU},
-        {"CQ", desk_ctl::TxtCQ},           {"Beam", desk_ctl::TxtBeam}};
-    for (const auto& [caption, name] : names) {
-        analysis->addWidget(new QLabel(QLatin1String(caption), this));
+    const char* captions[] = {"Country", "Cont", "Pfx", "ITU", "CQ", "Beam"};
+    for (std::size_t i = 0; i < std::size(desk_ctl::kAnalysisFields); ++i) {
+        const desk_ctl::Name name = desk_ctl::kAnalysisFields[i];
+        analysis->addWidget(new QLabel(QLatin1String(captions[i]), this));
         QWidget* f = field(name);
         analysis->addWidget(f, name == desk_ctl::TxtCountry ? 4 : 1);
     }
@@ -368,15 +356,16 @@ void DeskWindow::menus() {
     action(desk_ctl::mnuUndo);
     QMenu* help = menuBar()->addMenu(QStringLiteral("HELP"));
     help->setObjectName(desk_ctl::mnuHelp2);
-    for (int i = 0; i < 5; ++i) {
-        const bool english = state_.Language == 1000;
-        if (english && i == 4) break; // the English help has four desk topics
+    const bool english = state_.Language == kLanguageEnglish;
+    for (const HelpMenuEntry& e : helpMenuEntries()) {
+        if (e.screen != HelpScreen::Desk) continue;
+        if (english && !*e.englishCaption) continue; // no English topic
         QAction* a =
-            help->addAction(QString::fromUtf8(english ? kHelpMenusEnglish[i] : kHelpMenus[i][1]));
-        a->setObjectName(QLatin1String(kHelpMenus[i][0]));
-        const int context = QByteArray(kHelpMenus[i][2]).toInt();
-        connect(a, &QAction::triggered, this, [this, context] {
-            if (onHelp && state_.Language != 0) onHelp(state_.Language, context);
+            help->addAction(QString::fromUtf8(english ? e.englishCaption : e.romanianCaption));
+        a->setObjectName(QLatin1String(e.menu));
+        connect(a, &QAction::triggered, this, [this, &e] {
+            const int context = helpContext(e, state_.Language);
+            if (onHelp && context > 0) onHelp(state_.Language, context);
         });
     }
 }
@@ -411,20 +400,8 @@ void DeskWindow::refreshGrid() {
     grid_->setHorizontalHeaderLabels(gridCaptions(scoring::contestOrNone(state_.ContestCode)));
     grid_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const store::QsoRow& q = rows[static_cast<std::size_t>(r)];
-        const QString cells[] = {QString::number(q.id),
-                                 q.callsign,
-                                 q.data,
-                                 q.utc,
-                                 q.bnd,
-                                 q.sent,
-                                 q.rcvd,
-                                 q.md,
-                                 q.pfx,
-                                 q.mlt,
-                                 q.mlt1,
-                                 q.pct};
-        for (int c = 0; c < 12; ++c)
+        const QStringList cells = store::cells(rows[static_cast<std::size_t>(r)]);
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
             grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     const bool second = scoring::contestOrNone(state_.ContestCode).countsSecondMultiplier();

@@ -9,6 +9,10 @@
 
 namespace korvel {
 
+// The question the screens ask before the program ends.
+inline constexpr const char* kExitPrompt = "DO YOU WANT TO EXIT PROGRAMM ?";
+inline constexpr const char* kExitTitle = "EXIT  ?";
+
 // Asks through `box` and records style, prompt, answer and title in the shared state.
 int askRecorded(SharedState& state, forms::MessageBox& box, int style, const QString& prompt,
                 const QString& title);

@@ -36,6 +36,8 @@ inline constexpr Name TxtBeam{"TxtBeam"};       // the heading to it
 inline constexpr Name TxtEroare{"TxtEroare"};   // the error line
 inline constexpr Name list1{"list1"};           // the country pick list
 inline constexpr Name List2{"List2"};           // the exchange pick list
+// The fields the call analysis fills, in the order they stand on the desk.
+inline constexpr Name kAnalysisFields[] = {TxtCountry, TxtCont, TxtPrf, TxtITU, TxtCQ, TxtBeam};
 
 // Keying.
 inline constexpr Name TxtCwCurent{"TxtCwCurent"};     // the text being keyed

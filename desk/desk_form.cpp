@@ -14,17 +14,12 @@ namespace colour = forms::colour;
 
 namespace {
 
-// Entry and analysis fields that ClearDesk empties.
-constexpr desk_ctl::Name kClearedFields[] = {
+// The fields of the worked station: emptied for the next QSO, saved by Abort for Undo
+// (the sent report and exchange stay).
+constexpr desk_ctl::Name kWorkedFields[] = {
     desk_ctl::txtIndic, desk_ctl::TxtRSTR1,   desk_ctl::TxtRSTR2, desk_ctl::TxtUTC,
     desk_ctl::TxtDate,  desk_ctl::TxtCountry, desk_ctl::TxtCont,  desk_ctl::TxtPrf,
     desk_ctl::TxtITU,   desk_ctl::TxtCQ,      desk_ctl::TxtBeam,  desk_ctl::TxtEroare};
-
-// Fields Abort saves and Undo writes back.
-constexpr desk_ctl::Name kSnapshotFields[] = {
-    desk_ctl::txtIndic, desk_ctl::TxtEroare, desk_ctl::TxtCountry, desk_ctl::TxtCont,
-    desk_ctl::TxtPrf,   desk_ctl::TxtITU,    desk_ctl::TxtCQ,      desk_ctl::TxtBeam,
-    desk_ctl::TxtRSTR1, desk_ctl::TxtRSTR2,  desk_ctl::TxtDate,    desk_ctl::TxtUTC};
 
 QString bandName(int index) {
     return QString::number(kBands[static_cast<std::size_t>(index)]);
@@ -311,11 +306,9 @@ void DeskForm::refreshOwnLabels() {
 }
 
 void DeskForm::enableEntryFields(bool on) {
-    for (desk_ctl::Name name :
-         {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2, desk_ctl::TxtRSTR1,
-          desk_ctl::TxtRSTR2, desk_ctl::TxtUTC, desk_ctl::TxtDate, desk_ctl::TxtCountry,
-          desk_ctl::TxtCont, desk_ctl::TxtPrf, desk_ctl::TxtITU, desk_ctl::TxtCQ,
-          desk_ctl::TxtBeam})
+    for (desk_ctl::Name name : desk_ctl::kEntryFields)
+        enable(name, on);
+    for (desk_ctl::Name name : desk_ctl::kAnalysisFields)
         enable(name, on);
 }
 
@@ -493,7 +486,7 @@ void DeskForm::refreshLogGrid() {
 }
 
 void DeskForm::clearDesk() {
-    for (desk_ctl::Name name : kClearedFields)
+    for (desk_ctl::Name name : kWorkedFields)
         text(name).clear();
     s_.LookupCall.clear();
     s_.RcvdExchange.clear();
@@ -522,7 +515,7 @@ void DeskForm::clearDesk() {
 void DeskForm::abort() {
     enable(desk_ctl::mnuUndo, true);
     Snapshot snap;
-    for (desk_ctl::Name name : kSnapshotFields)
+    for (desk_ctl::Name name : kWorkedFields)
         snap.texts.emplace_back(name, text(name));
     snap.listItems = c(desk_ctl::list1).items;
     snap.listVisible = c(desk_ctl::list1).visible;

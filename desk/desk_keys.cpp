@@ -20,11 +20,8 @@ namespace colour = forms::colour;
 namespace {
 
 bool isEntryField(const QString& c) {
-    for (desk_ctl::Name n :
-         {desk_ctl::txtIndic, desk_ctl::TxtRSTE1, desk_ctl::TxtRSTE2, desk_ctl::TxtRSTR1,
-          desk_ctl::TxtRSTR2, desk_ctl::TxtUTC, desk_ctl::TxtDate})
-        if (c == n) return true;
-    return false;
+    return std::any_of(std::begin(desk_ctl::kEntryFields), std::end(desk_ctl::kEntryFields),
+                       [&](desk_ctl::Name n) { return c == n; });
 }
 
 bool upperCasedField(const QString& c) {
@@ -587,8 +584,7 @@ void DeskForm::onClick(const QString& control) {
     }
     if (control == desk_ctl::mnuBeenden) {
         const int answer =
-            askRecorded(s_, box_, 36, QStringLiteral("DO YOU WANT TO EXIT PROGRAMM ?"),
-                        QStringLiteral("EXIT  ?"));
+            askRecorded(s_, box_, 36, QLatin1String(kExitPrompt), QLatin1String(kExitTitle));
         if (answer == forms::msg::kYes && onExit) onExit();
         return;
     }

@@ -9,6 +9,7 @@
 // tests and the replay command drive it without a display.
 
 #include "core/contest_catalogue.h"
+#include "core/recorded_ask.h"
 #include "core/shared_state.h"
 #include "forms/form_model.h"
 #include "forms/message_box.h"
@@ -25,8 +26,6 @@ namespace korvel {
 
 class DeskForm;
 
-inline constexpr const char* kExitPrompt = "DO YOU WANT TO EXIT PROGRAMM ?";
-inline constexpr const char* kExitTitle = "EXIT  ?";
 inline constexpr int kExitStyle = 292; // Yes/No, question icon, No the default
 
 // Fixed texts of the setup screen.

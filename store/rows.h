@@ -2,6 +2,7 @@
 // Plain rows of the tables, in the order of their stored columns.
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -60,5 +61,22 @@ struct QsoRow {
     QString pct;
     bool operator==(const QsoRow&) const = default;
 };
+
+// The twelve columns of a QSO in their stored order, as text: what the log grid and the
+// replay's dump show.
+inline QStringList cells(const QsoRow& q) {
+    return {QString::number(q.id),
+            q.callsign,
+            q.data,
+            q.utc,
+            q.bnd,
+            q.sent,
+            q.rcvd,
+            q.md,
+            q.pfx,
+            q.mlt,
+            q.mlt1,
+            q.pct};
+}
 
 } // namespace korvel::store
