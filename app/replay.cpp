@@ -417,10 +417,19 @@ int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& ou
     runner.setExtension([&](const QString& command, const QString& args, QString& error) {
         return replay.extension(command, args, error);
     });
+    // Line by line, each command's output flushed before the next command runs: a replay
+    // that is killed or crashes keeps every line it printed up to the fault.
+    err.flush();
     QTextStream script(&file);
-    QString error;
-    const bool ok = runner.run(script, error);
-    out.flush();
+    QString error, line;
+    bool ok = true;
+    for (int lineNo = 1; ok && script.readLineInto(&line); ++lineNo) {
+        QString lineError;
+        ok = runner.runLine(line, lineError);
+        if (!ok)
+            error = QStringLiteral("line %1: %2: %3").arg(lineNo).arg(lineError, line.trimmed());
+        out.flush();
+    }
     if (!ok) {
         err << "replay " << scriptPath << ", " << error << '\n';
         return 2;
