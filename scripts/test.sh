@@ -14,3 +14,11 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/tests/lsan.supp:print_su
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 cd "$build"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+# A short run of every fuzz target (tests/fuzz), so that they keep compiling and their seed
+# corpora stay valid: 20 s each, 5 s when CI=true; needs clang (a separate build, build-clang).
+cd "$here"
+if command -v clang++ >/dev/null; then
+  "$here/scripts/fuzz.sh"
+else
+  echo "Fuzz targets not run: clang++ is missing (apt-get install clang)."
+fi
