@@ -30,25 +30,39 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/tests/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+# One target: new inputs go to its work folder (the first corpus folder), the seeds are only
+# read; it runs from the build folder so that nothing lands in the source tree.
+run_one() {
+  local t="$1" work="$build/fuzz-work/$1" artifacts="$build/fuzz-artifacts/$1/"
+  mkdir -p "$work" "$artifacts"
+  if (cd "$build" && "$build/tests/fuzz/$t" -max_total_time="$seconds" -timeout=10 \
+        -rss_limit_mb=4096 -artifact_prefix="$artifacts" -print_final_stats=1 \
+        "$work" "$here/tests/fuzz/corpus/$t" > "$build/fuzz-work/$t.log" 2>&1); then
+    echo 0 > "$build/fuzz-work/$t.status"
+  else
+    echo 1 > "$build/fuzz-work/$t.status"
+  fi
+}
+
+# As many targets at a time as there are processors.
+echo "Fuzzing ${#targets[@]} targets for $seconds s each"
+for t in "${targets[@]}"; do
+  [ -n "$t" ] || continue
+  rm -f "$build/fuzz-work/$t.status"
+  while (($(jobs -rp | wc -l) >= $(nproc))); do wait -n || true; done
+  run_one "$t" &
+done
+wait
 status=0
 for t in "${targets[@]}"; do
   [ -n "$t" ] || continue
-  work="$build/fuzz-work/$t"
-  artifacts="$build/fuzz-artifacts/$t/"
-  mkdir -p "$work" "$artifacts"
-  echo "== $t: $seconds s"
-  # Run from the build folder so that nothing lands in the source tree; new inputs go to
-  # the work folder (the first corpus folder), the seeds are only read.
-  if ! (cd "$build" && "$build/tests/fuzz/$t" -max_total_time="$seconds" -timeout=10 \
-          -rss_limit_mb=4096 -artifact_prefix="$artifacts" -print_final_stats=1 \
-          "$work" "$here/tests/fuzz/corpus/$t" > "$build/fuzz-work/$t.log" 2>&1); then
-    echo "$t failed; its log: $build/fuzz-work/$t.log, the input: $artifacts"
+  if [ "$(cat "$build/fuzz-work/$t.status" 2>/dev/null)" != 0 ]; then
+    echo "$t failed; its log: $build/fuzz-work/$t.log, the input: $build/fuzz-artifacts/$t/"
     tail -n 40 "$build/fuzz-work/$t.log"
     status=1
   else
-    grep -E "^stat::number_of_executed_units|^stat::new_units_added" "$build/fuzz-work/$t.log" |
-      tr '\n' ' '
-    echo
+    echo "$t: $(grep -E "^stat::number_of_executed_units|^stat::new_units_added" \
+      "$build/fuzz-work/$t.log" | tr -s ' \n' ' ')"
   fi
 done
 exit "$status"
