@@ -1,7 +1,6 @@
 // The desk window with real key events: what an operator types reaches the model and what
 // the model decides shows on the widgets.
 #include "app/desk_window.h"
-#include "core/screen_scale.h"
 #include "tests/support/desk_fixture.h"
 
 #include <QApplication>
@@ -108,24 +107,6 @@ TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
     ASSERT_NE(warning, nullptr);
     EXPECT_TRUE(warning->isVisible());
     EXPECT_EQ(warning->title(), QStringLiteral("WARNING ! QSO DUPE !"));
-}
-
-TEST(ClockTitle, GapsFollowTheScreenScale) {
-    const QDateTime t(QDate(2026, 12, 6), QTime(12, 34, 56), Qt::UTC);
-    const ScreenScale medium = screenScale(1024, 768);
-    const ScreenScale small = screenScale(640, 480);
-    EXPECT_EQ(DeskForm::clockTitle(t, medium.x),
-              QStringLiteral("CONTEST MODE") + QString(20, QLatin1Char(' ')) +
-                  QStringLiteral("06.12.26 12:34:56 UTC") + QString(15, QLatin1Char(' ')) +
-                  QStringLiteral("Korvel contest logger"));
-    EXPECT_EQ(DeskForm::clockTitle(t, small.x),
-              QStringLiteral("CONTEST MODE") + QString(10, QLatin1Char(' ')) +
-                  QStringLiteral("06.12.26 12:34:56 UTC") + QString(5, QLatin1Char(' ')) +
-                  QStringLiteral("Korvel contest logger"));
-    EXPECT_FLOAT_EQ(screenScale(1280, 1024).x, 1.365333f);
-    EXPECT_FLOAT_EQ(screenScale(1280, 1024).y, 1.28f);
-    EXPECT_FALSE(screenScale(1920, 1080).listed);
-    EXPECT_FLOAT_EQ(screenScale(1920, 1080).x, 1.0f);
 }
 
 int main(int argc, char** argv) {

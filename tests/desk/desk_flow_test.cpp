@@ -1,5 +1,6 @@
 // The desk's keyboard flow on the model itself: the edge cases of entering, correcting and
 // storing a QSO that a golden contest does not show.
+#include "core/screen_scale.h"
 #include "desk/desk_form.h"
 #include "tests/support/desk_fixture.h"
 
@@ -314,4 +315,18 @@ TEST_F(Desk, AQsoTheLogDoesNotTakeStaysOnTheDesk) {
     run(QStringLiteral("click TxtRSTR2\nkey Enter\n"));
     EXPECT_EQ(calls(), QStringList{QStringLiteral("DL1ABC")});
     EXPECT_EQ(s.BandTallies[2].qsos, 1);
+}
+
+// The window title carries the UTC date and time between "CONTEST MODE" and the credit;
+// on a small screen the gaps are narrower, so the title is shorter.
+TEST(DeskClockTitle, ShowsTheUtcTimeWithNarrowerGapsOnASmallScreen) {
+    const QDateTime t(QDate(2026, 12, 6), QTime(12, 34, 56), Qt::UTC);
+    const QString medium = DeskForm::clockTitle(t, screenScale(1024, 768).x);
+    const QString small = DeskForm::clockTitle(t, screenScale(640, 480).x);
+    for (const QString& title : {medium, small}) {
+        EXPECT_TRUE(title.startsWith(QLatin1String("CONTEST MODE"))) << title.toStdString();
+        EXPECT_TRUE(title.contains(QLatin1String("06.12.26 12:34:56 UTC"))) << title.toStdString();
+    }
+    EXPECT_LT(small.size(), medium.size());
+    EXPECT_EQ(small.simplified(), medium.simplified()); // only the gaps differ
 }
