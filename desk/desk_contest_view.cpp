@@ -21,19 +21,19 @@ QString DeskForm::ContestView::call() const {
 }
 
 QString DeskForm::ContestView::exchange() const {
-    return d_.text("TxtRSTR2");
+    return d_.text(desk_ctl::TxtRSTR2);
 }
 
 void DeskForm::ContestView::setExchange(const QString& text) {
-    d_.text("TxtRSTR2") = text;
+    d_.text(desk_ctl::TxtRSTR2) = text;
 }
 
 void DeskForm::ContestView::setSentExchange(const QString& text) {
-    d_.text("TxtRSTE2") = text;
+    d_.text(desk_ctl::TxtRSTE2) = text;
 }
 
 QString DeskForm::ContestView::shownPrefix() const {
-    return d_.text("TxtPrf").trimmed();
+    return d_.text(desk_ctl::TxtPrf).trimmed();
 }
 
 bool DeskForm::ContestView::live() const {
@@ -44,13 +44,12 @@ bool DeskForm::ContestView::refused() const {
     return d_.dupeState_ == DupeState::Refused;
 }
 
-bool DeskForm::ContestView::isNewMark(const QString& key, bool perBand, bool perMode,
-                                      bool second) {
+bool DeskForm::ContestView::isNewMark(const QString& key, bool perBand, bool perMode, bool second) {
     return d_.newMark(key, perBand, perMode, second);
 }
 
 void DeskForm::ContestView::showNew() {
-    d_.show("LblNeu", true);
+    d_.show(desk_ctl::LblNeu, true);
 }
 
 void DeskForm::ContestView::detectMultiplier() {
@@ -66,11 +65,11 @@ void DeskForm::ContestView::fillPickList(const QStringList& entries) {
 }
 
 void DeskForm::ContestView::hidePickList() {
-    d_.show("list1", false);
+    d_.show(desk_ctl::list1, false);
 }
 
 void DeskForm::ContestView::offerSubEntities(const QStringList& prefixes) {
-    forms::Control& l2 = d_.c("List2");
+    forms::Control& l2 = d_.c(desk_ctl::List2);
     l2.items = prefixes;
     l2.listIndex = -1;
     l2.visible = true;
@@ -99,15 +98,15 @@ void DeskForm::ContestView::focusCall() {
 }
 
 void DeskForm::ContestView::focusExchangeAtEnd() {
-    d_.focusAtEnd(QStringLiteral("TxtRSTR2"));
+    d_.focusAtEnd(desk_ctl::TxtRSTR2);
 }
 
 void DeskForm::ContestView::cursorToExchangeEnd() {
-    d_.cursorToEnd("TxtRSTR2");
+    d_.cursorToEnd(desk_ctl::TxtRSTR2);
 }
 
 void DeskForm::ContestView::enableStore(bool on) {
-    d_.enable("CmdEnterCall", on);
+    d_.enable(desk_ctl::CmdEnterCall, on);
 }
 
 void DeskForm::ContestView::offLinePrefill() {
