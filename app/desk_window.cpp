@@ -277,7 +277,7 @@ void DeskWindow::logGrid(QVBoxLayout* root) {
         model_.dblClick(desk_ctl::DBGrid9);
         sync();
     });
-    if (state_.DxClusterOn == 100) {
+    if (state_.DxClusterOn == Flag::On) {
         // The DX-cluster pages beside the log; they never take the keyboard from the desk.
         auto* logAndCluster = new QHBoxLayout;
         logAndCluster->addWidget(grid_, 3);

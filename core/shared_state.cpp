@@ -20,7 +20,7 @@ std::array<QString SharedState::*, 11> cwMembers() {
 }
 
 using Member = std::variant<QString SharedState::*, int SharedState::*, double SharedState::*,
-                            float SharedState::*, QVariant SharedState::*>;
+                            float SharedState::*, QVariant SharedState::*, Flag SharedState::*>;
 static_assert(std::is_same_v<std::int32_t, int>, "LookupBeam is reached as an int field");
 
 struct NamedField {
@@ -124,6 +124,14 @@ bool setField(SharedState& state, const QString& name, const QString& value) {
                        const double v = value.trimmed().toDouble(&numeric);
                        state.*m = numeric ? QVariant(v) : QVariant(value);
                    },
+                   [&](Flag SharedState::*m) {
+                       // Only the numbers of the flag's values are taken.
+                       const int v = value.trimmed().toInt(&ok);
+                       ok = ok &&
+                            (v == static_cast<int>(Flag::Unset) ||
+                             v == static_cast<int>(Flag::No) || v == static_cast<int>(Flag::On));
+                       if (ok) state.*m = static_cast<Flag>(v);
+                   },
                },
                field->member);
     return ok;
@@ -139,6 +147,7 @@ std::optional<QString> fieldText(const SharedState& state, const QString& name) 
             [&](double SharedState::*m) { return QString::number(state.*m); },
             [&](float SharedState::*m) { return QString::number(static_cast<double>(state.*m)); },
             [&](QVariant SharedState::*m) { return (state.*m).toString(); },
+            [&](Flag SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
         },
         field->member);
 }

@@ -17,6 +17,10 @@
 
 namespace korvel {
 
+// A yes/no flag of the shared state. A replay script sets and reads it as its number
+// ("set ContestMode 100"); No marks an explicit no where that differs from never set.
+enum class Flag : int { Unset = 0, No = 10, On = 100 };
+
 // Bands in the order every tally and report uses them.
 inline constexpr std::array<int, 6> kBands = {10, 15, 20, 40, 80, 160};
 
@@ -33,10 +37,10 @@ struct SharedState {
     // Contest and flow.
     int ContestCode = 0;
     QString ContestName;
-    int ContestMode = 0;  // 100 CONCURS (learning tables updated), 0 SIMULATOR
-    int Language = 0;     // 100 Romanian, 1000 English, 0 not chosen
-    int SetupDone = 0;    // 100 once the operator came back to the setup screen
-    int OffLineInput = 0; // 100 while a paper log is typed in
+    Flag ContestMode = Flag::Unset;  // On CONCURS (learning tables updated), Unset SIMULATOR
+    int Language = 0;                // 100 Romanian, 1000 English, 0 not chosen
+    Flag SetupDone = Flag::Unset;    // On once the operator came back to the setup screen
+    Flag OffLineInput = Flag::Unset; // On while a paper log is typed in
 
     // Own station.
     QString MyCall;
@@ -55,14 +59,15 @@ struct SharedState {
     QString Mode; // "CW", "SSB", "00" before a choice
     int Band = 0; // metres, 0 before a choice
     QString BandText;
-    int CwByPc = 0;  // 100 PC keys CW, 10 explicit no
-    int SsbByPc = 0; // 100 PC plays voice messages, 10 explicit no, 0 no sound device
-    int SoundCard = 0;
-    int CwRepeat = 0;
-    int SsbRepeat = 0;
-    int DxClusterOn = 0;
-    int NrConst = 0;  // 100 constant number, 200 increasing number
-    int CwPhMode = 0; // 200 CW and PH, 100 CW or PH
+    Flag CwByPc = Flag::Unset; // On: the PC keys CW; No: an explicit no
+    Flag SsbByPc =
+        Flag::Unset; // On: the PC plays voice messages; No: an explicit no; Unset: no sound device
+    Flag SoundCard = Flag::Unset;   // On: a sound output exists
+    Flag CwRepeat = Flag::Unset;    // On: CW message F1 repeats
+    Flag SsbRepeat = Flag::Unset;   // On: voice message F1 repeats
+    Flag DxClusterOn = Flag::Unset; // On: the desk shows the DX-cluster panel
+    int NrConst = 0;                // 100 constant number, 200 increasing number
+    int CwPhMode = 0;               // 200 CW and PH, 100 CW or PH
     QString NextNr;
     int ComPort = 0;
     QString StartDate;

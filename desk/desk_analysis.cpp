@@ -15,7 +15,7 @@ using store::LearnedTable;
 namespace {
 
 bool isLive(const SharedState& s) {
-    return s.OffLineInput != 100;
+    return s.OffLineInput != Flag::On;
 }
 
 } // namespace
@@ -203,8 +203,7 @@ void DeskForm::rejectQso() {
     c(desk_ctl::TxtRSTR2).back = colour::kRed;
     dupeState_ = DupeState::Refused;
     enable(desk_ctl::CmdEnterCall, false);
-    askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kNotAllowed),
-                       QString());
+    askRecorded(s_, box_, forms::msg::kOkOnly, QLatin1String(desk_text::kNotAllowed), QString());
     enable(desk_ctl::mnuUndo, true);
     // Several failed rules show the message once each; the first keeps the undo.
     if (!rejected_) abort();

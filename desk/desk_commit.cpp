@@ -56,7 +56,7 @@ void DeskForm::resetBandButtons() {
 
 // In contest mode, an exchange the tables did not know is learned for the call.
 void DeskForm::learnUnknownExchange(const QString& call) {
-    if (s_.ContestMode == 100) {
+    if (s_.ContestMode == Flag::On) {
         const QString typed = text(desk_ctl::TxtRSTR2).trimmed();
         const std::optional<LearnedTable> table = learnedTable();
         if (table && learnExchange_ && !typed.isEmpty()) dbs_.ref.learn(*table, call, typed);
@@ -67,10 +67,10 @@ void DeskForm::learnUnknownExchange(const QString& call) {
 // Date and time: typed off-line, the clock's live. A QSO being corrected keeps the date and
 // time it was logged with.
 void DeskForm::stampDateTime() {
-    if (s_.OffLineInput == 100 || reloadId_) {
+    if (s_.OffLineInput == Flag::On || reloadId_) {
         nowDate_ = text(desk_ctl::TxtDate).trimmed();
         nowTime_ = text(desk_ctl::TxtUTC).trimmed();
-        if (s_.OffLineInput == 100) {
+        if (s_.OffLineInput == Flag::On) {
             text(desk_ctl::TxtDate) = s_.StartDate;
             text(desk_ctl::TxtUTC) = s_.StartTime;
         }

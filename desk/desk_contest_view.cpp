@@ -37,7 +37,7 @@ QString DeskForm::ContestView::shownPrefix() const {
 }
 
 bool DeskForm::ContestView::live() const {
-    return d_.s_.OffLineInput != 100;
+    return d_.s_.OffLineInput != Flag::On;
 }
 
 bool DeskForm::ContestView::refused() const {

@@ -176,9 +176,9 @@ void DeskForm::handOver() {
     }
     if (contest && contest->zone == ZoneExchange::Cq && s_.MyCQZone.isEmpty())
         s_.MyCQZone = s_.MyZone;
-    colourRepeatKey(s_.CwRepeat == 100 || s_.SsbRepeat == 100);
-    show(desk_ctl::LblOffLine, s_.OffLineInput == 100);
-    if (s_.OffLineInput == 100) {
+    colourRepeatKey(s_.CwRepeat == Flag::On || s_.SsbRepeat == Flag::On);
+    show(desk_ctl::LblOffLine, s_.OffLineInput == Flag::On);
+    if (s_.OffLineInput == Flag::On) {
         text(desk_ctl::TxtDate) = s_.StartDate;
         text(desk_ctl::TxtUTC) = s_.StartTime;
     }
@@ -278,12 +278,12 @@ void DeskForm::open() {
     show(desk_ctl::DBGrid9, true);
     const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
     show(desk_ctl::LblAnunt, !modeChosen || s_.Band == 0);
-    if (s_.SetupDone == 100 && ctl(desk_ctl::bandLabel(bandIndex(20))).visible) s_.Band = 20;
+    if (s_.SetupDone == Flag::On && ctl(desk_ctl::bandLabel(bandIndex(20))).visible) s_.Band = 20;
     for (int i = 1; i <= desk_ctl::kMessageKeys; ++i)
         ctl(desk_ctl::messageText(i)).text = s_.cwText(i);
     setCwSpeed(30);
-    if (!modeChosen && s_.SetupDone == 0) enableEntryFields(false);
-    if (s_.SetupDone == 100) {
+    if (!modeChosen && s_.SetupDone == Flag::Unset) enableEntryFields(false);
+    if (s_.SetupDone == Flag::On) {
         if (s_.Mode == QLatin1String("CW")) switchToCw();
         if (s_.Mode == QLatin1String("SSB")) switchToSsb();
     }
@@ -341,7 +341,7 @@ void DeskForm::switchBand(int band) {
     showOtherBandTallies(!(contest().tallies80Only() && band == 80));
     if (modeChosen) {
         colourModeLabels();
-        if (s_.SetupDone == 0) focusCall();
+        if (s_.SetupDone == Flag::Unset) focusCall();
     }
 }
 
@@ -363,24 +363,24 @@ void DeskForm::switchToSsb() {
 void DeskForm::switchMode(bool cw) {
     s_.Mode = cw ? QStringLiteral("CW") : QStringLiteral("SSB");
     colourModeLabels();
-    show(desk_ctl::FrmCwProgr, cw && s_.CwByPc == 100);
-    show(desk_ctl::FramTxtCw, cw && s_.CwByPc == 100);
+    show(desk_ctl::FrmCwProgr, cw && s_.CwByPc == Flag::On);
+    show(desk_ctl::FramTxtCw, cw && s_.CwByPc == Flag::On);
     show(desk_ctl::txtPauseCW,
-         cw && s_.CwRepeat == 100 && s_.CwByPc == 100 && s_.OffLineInput != 100);
-    show(desk_ctl::TxtPauseSSB, !cw && s_.SsbRepeat == 100 && s_.OffLineInput != 100);
+         cw && s_.CwRepeat == Flag::On && s_.CwByPc == Flag::On && s_.OffLineInput != Flag::On);
+    show(desk_ctl::TxtPauseSSB, !cw && s_.SsbRepeat == Flag::On && s_.OffLineInput != Flag::On);
     text(desk_ctl::TxtRSTE1) = text(desk_ctl::TxtRSTR1) =
         cw ? QStringLiteral("599") : QStringLiteral("59");
     if (s_.Band != 0) show(desk_ctl::LblAnunt, false);
     if (const auto zone = contest().sentOnModeChoice(s_)) text(desk_ctl::TxtRSTE2) = *zone;
     if (!c(desk_ctl::txtIndic).enabled) {
         enableEntryFields(true);
-        if (s_.SetupDone == 0) focusCall();
+        if (s_.SetupDone == Flag::Unset) focusCall();
     }
 }
 
 // The mode buttons also prepare the sent exchange for the contest.
 void DeskForm::prepareSentExchange() {
-    show(desk_ctl::LblStopCW, s_.CwByPc == 100);
+    show(desk_ctl::LblStopCW, s_.CwByPc == Flag::On);
     if (contest().resumesSerial(s_.MyPrfx, s_.NrConst)) serialStart();
     if (contest().sendsOwnExchange(s_.NrConst)) text(desk_ctl::TxtRSTE2) = s_.MyBezirk;
     if (contest().tallies80Only()) showOtherBandTallies(false);

@@ -71,7 +71,7 @@ bool DeskForm::messageKey(const QString& control, KeyEvent& e) {
     e.swallowed = true;
     if (e.alt && n != 3) return true;
     if (keys_.busy()) return true;
-    if (s_.OffLineInput == 100) return offLineDateTimeKey(control, e);
+    if (s_.OffLineInput == Flag::On) return offLineDateTimeKey(control, e);
     keys_.messageKey(*this, n, e.alt, control);
     return true;
 }
@@ -223,7 +223,7 @@ void DeskForm::onKeyPress(const QString& control, int& ascii) {
                 if (rejected_) return;
                 text(desk_ctl::txtIndic) = trimmedCall();
                 focusExchange();
-                if (s_.OffLineInput == 100) focusAtEnd(desk_ctl::TxtUTC);
+                if (s_.OffLineInput == Flag::On) focusAtEnd(desk_ctl::TxtUTC);
             }
             return;
         }
@@ -340,7 +340,7 @@ void DeskForm::onKeyUp(const QString& control, const KeyEvent& e) {
         }
         return;
     }
-    if (control == desk_ctl::TxtUTC && s_.OffLineInput == 100 && e.key == Key::Char &&
+    if (control == desk_ctl::TxtUTC && s_.OffLineInput == Flag::On && e.key == Key::Char &&
         text(desk_ctl::TxtUTC).trimmed().size() >= 5)
         validateTime();
 }
@@ -478,7 +478,7 @@ bool DeskForm::validateTime() {
     text(desk_ctl::TxtUTC) = time.toString(QStringLiteral("HH:mm"));
     nowTime_ = text(desk_ctl::TxtUTC);
     enable(desk_ctl::CmdEnterCall, true);
-    if (s_.OffLineInput == 100 && text(desk_ctl::TxtRSTR2).trimmed().isEmpty())
+    if (s_.OffLineInput == Flag::On && text(desk_ctl::TxtRSTR2).trimmed().isEmpty())
         focusAtEnd(desk_ctl::TxtRSTR2);
     else
         focusCall();
@@ -527,7 +527,7 @@ bool DeskForm::validateDate() {
     }
     text(desk_ctl::TxtDate) = date.toString(QStringLiteral("dd.MM.yy"));
     nowDate_ = text(desk_ctl::TxtDate);
-    if (s_.OffLineInput == 100) {
+    if (s_.OffLineInput == Flag::On) {
         if (text(desk_ctl::TxtUTC).trimmed().isEmpty())
             focusAtEnd(desk_ctl::TxtUTC);
         else if (text(desk_ctl::TxtRSTR2).trimmed().isEmpty())
@@ -578,7 +578,7 @@ void DeskForm::onClick(const QString& control) {
         return;
     }
     if (control == desk_ctl::mnuAnfang) {
-        s_.SetupDone = 100;
+        s_.SetupDone = Flag::On;
         if (onReturnToSetup) onReturnToSetup();
         return;
     }
@@ -597,7 +597,8 @@ void DeskForm::onClick(const QString& control) {
         return;
     }
     if (const int n = desk_ctl::messageButtonNumber(control)) {
-        if (!keys_.busy() && s_.OffLineInput != 100) keys_.messageKey(*this, n, false, control);
+        if (!keys_.busy() && s_.OffLineInput != Flag::On)
+            keys_.messageKey(*this, n, false, control);
     }
 }
 

@@ -78,16 +78,16 @@ void DeskKeying::messageKey(DeskForm& desk, int key, bool alt, const QString& co
 }
 
 bool DeskKeying::cwKeysOn() const {
-    return s_.Mode == QLatin1String("CW") && s_.CwByPc == 100 && s_.OffLineInput != 100;
+    return s_.Mode == QLatin1String("CW") && s_.CwByPc == Flag::On && s_.OffLineInput != Flag::On;
 }
 
 bool DeskKeying::voiceKeysOn() const {
-    return s_.Mode == QLatin1String("SSB") && s_.SoundCard == 100 && s_.SsbByPc == 100 &&
-           s_.OffLineInput != 100;
+    return s_.Mode == QLatin1String("SSB") && s_.SoundCard == Flag::On && s_.SsbByPc == Flag::On &&
+           s_.OffLineInput != Flag::On;
 }
 
 void DeskKeying::speedKey(DeskForm& desk, int delta) {
-    if (s_.Mode != QLatin1String("CW") || s_.CwByPc != 100) return;
+    if (s_.Mode != QLatin1String("CW") || s_.CwByPc != Flag::On) return;
     const double wpm = desk.cwSpeed() + delta;
     desk.setCwSpeed(delta > 0 ? std::min(wpm, 40.0) : std::max(wpm, 10.0));
 }
@@ -147,7 +147,7 @@ void DeskKeying::keyF1(DeskForm& desk) {
     light(1, true);
     s_.LookupCall = desk.trimmedCall();
     keyCw(desk, expand(desk, desk.messageText(1)).text, [this] {
-        const bool repeat = s_.CwRepeat == 100 && !sendAborted_;
+        const bool repeat = s_.CwRepeat == Flag::On && !sendAborted_;
         if (!operatorLeftCursor()) {
             DeskForm& d = *desk_;
             if (d.trimmedCall().size() < 3 || !d.receivedExchange().trimmed().isEmpty())
@@ -379,8 +379,8 @@ std::unique_ptr<platform::ControlLines> DeskKeying::openPort() {
     if (!lines) {
         askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kExclamation,
                     QLatin1String(keying_text::kNoPort), QString());
-        s_.CwByPc = 0;
-        s_.SsbByPc = 0;
+        s_.CwByPc = Flag::Unset;
+        s_.SsbByPc = Flag::Unset;
     }
     return lines;
 }

@@ -2,9 +2,9 @@
 // switched to send by RTS, and F1 can repeat itself with a pause.
 #include "keying/desk_keying.h"
 
+#include "core/shared_state.h"
 #include "desk/desk_form.h"
 #include "platform/files.h"
-#include "core/shared_state.h"
 
 #include <QFileInfo>
 
@@ -18,7 +18,7 @@ void DeskKeying::voiceKey(DeskForm& desk, int key) {
     light(key, true);
     if (key == 1) voiceRepeatCancel_ = false;
     playVoiceMessage(desk, [this, key](bool played) {
-        if (key == 1 && s_.SsbRepeat == 100 && played && !sendAborted_)
+        if (key == 1 && s_.SsbRepeat == Flag::On && played && !sendAborted_)
             repeatVoice();
         else
             light(key, false);

@@ -375,7 +375,7 @@ void ReviewForm::onClick(const QString& control) {
 void ReviewForm::menu(const QString& name) {
     const auto is = [&](const char* n) { return name == QLatin1String(n); };
     if (is(rc::mnuAnfang)) {
-        state_.SetupDone = 100;
+        state_.SetupDone = Flag::On;
         if (onReturnToSetup) onReturnToSetup();
     } else if (is(rc::mnuLogAnzeigen)) {
         clearPanels();

@@ -295,7 +295,7 @@ std::optional<int> SetupForm::load() {
 
 void SetupForm::showTitleAndStartTimes() {
     text(setup_ctl::LblContest) = QLatin1String(setup_text::kTitle);
-    state_.OffLineInput = 0;
+    state_.OffLineInput = Flag::Unset;
     text(setup_ctl::TxtSD) = state_.StartDate;
     text(setup_ctl::TxtST) = state_.StartTime;
 }
@@ -310,7 +310,7 @@ void SetupForm::offerDxCluster() {
 void SetupForm::takeFirstOpeningDefaults() {
     state_.Mode = QStringLiteral("00"); // no mode: the desk asks for band and mode first
     state_.Band = 0;
-    state_.CwByPc = 10;
+    state_.CwByPc = Flag::No;
     setChecked(setup_ctl::OpbCwN, true);
     setChecked(setup_ctl::OpbSSBN, true);
 }
@@ -318,11 +318,11 @@ void SetupForm::takeFirstOpeningDefaults() {
 // Back from the desk: the choices made before are shown again and the wizard is done.
 void SetupForm::restoreEarlierChoices() {
     showFrame(setup_ctl::FraLimbaj, false);
-    setChecked(state_.CwByPc == 100 ? setup_ctl::OpbCwJ : setup_ctl::OpbCwN, true);
-    setChecked(state_.SsbByPc == 100 ? setup_ctl::OpbSSBJ : setup_ctl::OpbSSBN, true);
-    if (state_.CwRepeat == 100) setChecked(setup_ctl::ChkCwRpt, true);
-    if (state_.SsbRepeat == 100) setChecked(setup_ctl::ChkSSBRpt, true);
-    if (state_.DxClusterOn == 100) setChecked(setup_ctl::ChkDxCl, true);
+    setChecked(state_.CwByPc == Flag::On ? setup_ctl::OpbCwJ : setup_ctl::OpbCwN, true);
+    setChecked(state_.SsbByPc == Flag::On ? setup_ctl::OpbSSBJ : setup_ctl::OpbSSBN, true);
+    if (state_.CwRepeat == Flag::On) setChecked(setup_ctl::ChkCwRpt, true);
+    if (state_.SsbRepeat == Flag::On) setChecked(setup_ctl::ChkSSBRpt, true);
+    if (state_.DxClusterOn == Flag::On) setChecked(setup_ctl::ChkDxCl, true);
     if (const ContestInfo* contest = scoring::catalogueRow(state_.ContestCode))
         text(setup_ctl::LblTipTest) = QLatin1String(contest->shortTitle);
     showFrame(setup_ctl::FRAContest, false);
@@ -347,14 +347,14 @@ void SetupForm::layoutFromScreen() {
 
 void SetupForm::soundCheck() {
     if (platform_.audioOutputs > 0) {
-        state_.SoundCard = 100;
+        state_.SoundCard = Flag::On;
         return;
     }
-    state_.SoundCard = 0;
+    state_.SoundCard = Flag::Unset;
     // Selecting "N&u" runs its handler (which notes an explicit no); without a device the
     // voice option ends as 0, the value for "no wave-output device".
     setChecked(setup_ctl::OpbSSBN, true);
-    state_.SsbByPc = 0;
+    state_.SsbByPc = Flag::Unset;
     setChecked(setup_ctl::ChkSSBRpt, false);
     for (setup_ctl::Name name :
          {setup_ctl::ChkSSBRpt, setup_ctl::FramSSB, setup_ctl::OpbSSBJ, setup_ctl::OpbSSBN})
@@ -649,7 +649,7 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
     showFrame(setup_ctl::FRAContest, false);
     switch (contest.modeFrame) {
     case ModeFrame::Shown: showFrame(setup_ctl::FraConcurs, true); break;
-    case ModeFrame::HiddenLearnOff: state_.ContestMode = 0; break;
+    case ModeFrame::HiddenLearnOff: state_.ContestMode = Flag::Unset; break;
     case ModeFrame::HiddenModeKept: break;
     }
     if (contest.logGeneral) showFrame(setup_ctl::FramLogGen, true);
@@ -658,7 +658,7 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
 
 void SetupForm::chooseMode(bool concurs) {
     showFrame(setup_ctl::FraConcurs, false);
-    state_.ContestMode = concurs ? 100 : 0;
+    state_.ContestMode = concurs ? Flag::On : Flag::Unset;
     if (!concurs || state_.Language == kLanguageNone) return;
     notify(QLatin1String(state_.Language == kLanguageEnglish ? kConcursNoticeEnglish
                                                              : kConcursNoticeRomanian),
@@ -825,27 +825,27 @@ void SetupForm::optionHandler(const QString& name) {
     } else if (name == setup_ctl::OpbCwJ) {
         showFrame(setup_ctl::FramTxtCw, true);
         show(setup_ctl::ChkCwRpt, true);
-        state_.CwByPc = 100;
+        state_.CwByPc = Flag::On;
         if (!returning()) focusAtEnd(setup_ctl::TxtMyCall);
     } else if (name == setup_ctl::OpbCwN) {
         showFrame(setup_ctl::FramTxtCw, false);
         show(setup_ctl::ChkCwRpt, false);
         setChecked(setup_ctl::ChkCwRpt, false);
-        state_.CwRepeat = 0;
-        state_.CwByPc = 10;
+        state_.CwRepeat = Flag::Unset;
+        state_.CwByPc = Flag::No;
         if (!returning()) {
             if (desk_) desk_->hideRepeatPause(false);
             focusAtEnd(setup_ctl::TxtMyCall);
         }
     } else if (name == setup_ctl::OpbSSBJ) {
-        state_.SsbByPc = 100;
+        state_.SsbByPc = Flag::On;
         show(setup_ctl::ChkSSBRpt, true);
         prepareVoiceFolder();
     } else if (name == setup_ctl::OpbSSBN) {
         show(setup_ctl::ChkSSBRpt, false);
         setChecked(setup_ctl::ChkSSBRpt, false);
-        state_.SsbRepeat = 0;
-        state_.SsbByPc = 10;
+        state_.SsbRepeat = Flag::Unset;
+        state_.SsbByPc = Flag::No;
         if (desk_) desk_->hideRepeatPause(true);
         if (!returning()) focusAtEnd(setup_ctl::TxtMyCall);
     }
@@ -859,10 +859,10 @@ void SetupForm::checkHandler(const QString& name) {
         field = on ? value : 0;
     };
     if (name == setup_ctl::ChkCwRpt) {
-        state_.CwRepeat = on ? 100 : 0;
+        state_.CwRepeat = on ? Flag::On : Flag::Unset;
         if (desk_) desk_->colourRepeatKey(on);
     } else if (name == setup_ctl::ChkSSBRpt) {
-        state_.SsbRepeat = on ? 100 : 0;
+        state_.SsbRepeat = on ? Flag::On : Flag::Unset;
         if (desk_) desk_->colourRepeatKey(on);
     } else if (name == setup_ctl::ChkDxCl) {
         dxClusterClicked();
@@ -890,7 +890,7 @@ void SetupForm::dxClusterClicked() {
         notify(QLatin1String(state_.Language == kLanguageEnglish ? kClusterWarningEnglish
                                                                  : kClusterWarningRomanian),
                msg::kOkOnly | msg::kExclamation);
-    state_.DxClusterOn = on ? 100 : 0;
+    state_.DxClusterOn = on ? Flag::On : Flag::Unset;
 }
 
 // The folder of the voice messages: created when missing, with a word that it is empty.

@@ -93,7 +93,7 @@ public:
     DeskForm* desk() { return desk_; }
     QDateTime localNow() const;
     // Back from the desk: some handlers skip their focus moves and the cluster warning.
-    bool returning() const { return state_.SetupDone == 100; }
+    bool returning() const { return state_.SetupDone == Flag::On; }
     // A message without icon, OK only.
     void notify(const QString& prompt, int style = forms::msg::kOkOnly);
     // Sets an option or a check box as code does: its handler runs when the value changes.

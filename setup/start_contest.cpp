@@ -89,7 +89,7 @@ private:
     // Off-line, the start date and time typed on the screen; live, the local clock's, with
     // the UTC time for the desk.
     void takeStartDateAndTime() {
-        if (s_.OffLineInput == 100) {
+        if (s_.OffLineInput == Flag::On) {
             s_.StartDate = on_.text(setup_ctl::TxtSD);
             s_.StartTime = on_.text(setup_ctl::TxtST);
             on_.desk([&](DeskForm& d) { d.showStartDateTime(s_.StartDate, s_.StartTime); });
@@ -110,15 +110,15 @@ private:
     // it for this choice, remembered for the way back).
     void takeOptions() {
         const bool cwRepeat = on_.checked(setup_ctl::ChkCwRpt);
-        s_.CwRepeat = cwRepeat ? 100 : 0;
+        s_.CwRepeat = cwRepeat ? Flag::On : Flag::Unset;
         const bool ssbRepeat = on_.checked(setup_ctl::ChkSSBRpt);
-        s_.SsbRepeat = ssbRepeat ? 100 : 0;
+        s_.SsbRepeat = ssbRepeat ? Flag::On : Flag::Unset;
         on_.desk([&](DeskForm& d) {
             d.colourRepeatKey(cwRepeat || ssbRepeat);
             if (!cwRepeat) d.hideRepeatPause(false);
             if (!ssbRepeat) d.hideRepeatPause(true);
         });
-        s_.DxClusterOn = on_.checked(setup_ctl::ChkDxCl) ? 100 : 0;
+        s_.DxClusterOn = on_.checked(setup_ctl::ChkDxCl) ? Flag::On : Flag::Unset;
     }
 
     // Time offset, own call and locator; a faulty one is emptied.
@@ -188,7 +188,7 @@ private:
         const QString mode = s_.Mode;
         desk->handOver();
         desk->open();
-        if (s_.SetupDone == 100) {
+        if (s_.SetupDone == Flag::On) {
             if (bandIndex(band) >= 0) desk->switchBand(band);
             desk->chooseMode(mode);
         }
@@ -209,7 +209,7 @@ bool startContest(SetupForm& setup) {
 void inputLogOffLine(SetupForm& setup) {
     SharedState& s = setup.state();
     Screens on(setup);
-    s.OffLineInput = 100;
+    s.OffLineInput = Flag::On;
     s.StartDateFmt = setup.localNow().toString(QStringLiteral("dd.MM.yy"));
     on.text(setup_ctl::TxtSD) = s.StartDateFmt.toString();
     on.text(setup_ctl::TxtST) = QStringLiteral("00:00");
@@ -219,9 +219,9 @@ void inputLogOffLine(SetupForm& setup) {
     setup.setChecked(setup_ctl::ChkDxCl, false);
     setup.focusAtEnd(setup_ctl::TxtSD);
     // Nothing is keyed while a paper log is typed in.
-    s.CwByPc = 0;
+    s.CwByPc = Flag::Unset;
     setup.setChecked(setup_ctl::ChkCwRpt, false);
-    s.CwRepeat = 0;
+    s.CwRepeat = Flag::Unset;
     on.desk([](DeskForm& d) { d.showOffLine(); });
 }
 

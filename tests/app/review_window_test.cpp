@@ -57,7 +57,7 @@ TEST(ReviewProgram, LogOnTheSetupWindowOpensTheReviewWindowAndFirstPageReturns) 
     EXPECT_EQ(program.reviewWindow(), nullptr);
     ASSERT_NE(program.setupWindow(), nullptr);
     EXPECT_TRUE(program.setupWindow()->isVisible());
-    EXPECT_EQ(s.SetupDone, 100);
+    EXPECT_EQ(s.SetupDone, Flag::On);
 }
 
 class ReviewWindowTest : public korvel::testing::ReviewFixture {

@@ -1,10 +1,10 @@
 // The setup screen's window with real key events and clicks: what the operator does reaches
 // the model, what the model decides shows on the widgets, and the screen fits 800x600.
 #include "app/setup_window.h"
+#include "core/screen_scale.h"
 #include "desk/desk_form.h"
 #include "desk/message_keys.h"
 #include "platform/clock.h"
-#include "core/screen_scale.h"
 #include "tests/support/desk_fixture.h"
 
 #include <QApplication>
@@ -102,7 +102,7 @@ TEST_F(SetupWindowTest, TheWizardShowsOneChoiceAtATime) {
         << notice.toStdString();
     click("OpbTest");
     EXPECT_FALSE(find<QGroupBox>("FraConcurs")->isVisible());
-    EXPECT_EQ(s.ContestMode, 0);
+    EXPECT_EQ(s.ContestMode, Flag::Unset);
 }
 
 TEST_F(SetupWindowTest, OptionsFollowTheModelAndOnlyOneIsSelected) {
@@ -119,7 +119,7 @@ TEST_F(SetupWindowTest, OptionsFollowTheModelAndOnlyOneIsSelected) {
     // A second click on the selected option leaves it selected.
     click("OpbCwJ");
     EXPECT_TRUE(yes->isChecked());
-    EXPECT_EQ(s.CwByPc, 100);
+    EXPECT_EQ(s.CwByPc, Flag::On);
     // The message fields keep their blanks.
     QTest::mouseClick(edit("TxtF1"), Qt::LeftButton);
     ASSERT_EQ(focused(), edit("TxtF1"));

@@ -1,6 +1,6 @@
-#include "platform/files.h"
 #include "core/paths.h"
 #include "core/shared_state.h"
+#include "platform/files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -48,4 +48,23 @@ TEST(SharedStateFields, SetAndReadByName) {
     EXPECT_FALSE(setField(s, QStringLiteral("NoSuchField"), QStringLiteral("1")));
     EXPECT_EQ(fieldText(s, QStringLiteral("ContestCode")), QStringLiteral("201"));
     EXPECT_FALSE(fieldText(s, QStringLiteral("NoSuchField")).has_value());
+}
+
+// A flag takes the numbers of its values only, and reads back as its number; a refused
+// number leaves the flag as it was.
+TEST(SharedStateFields, FlagsTakeAndShowTheirNumbers) {
+    SharedState s;
+    const struct {
+        const char* value;
+        bool taken;
+        const char* shown;
+    } cases[] = {{"100", true, "100"},   {"10", true, "10"},  {"0", true, "0"},
+                 {" 100 ", true, "100"}, {"1", false, "100"}, {"200", false, "100"},
+                 {"yes", false, "100"},  {"", false, "100"}};
+    for (const auto& c : cases) {
+        s.SetupDone = Flag::On;
+        EXPECT_EQ(setField(s, QStringLiteral("SetupDone"), QLatin1String(c.value)), c.taken)
+            << c.value;
+        EXPECT_EQ(fieldText(s, QStringLiteral("SetupDone")), QLatin1String(c.shown)) << c.value;
+    }
 }

@@ -113,7 +113,7 @@ TEST_F(Desk, IncompleteEntryIsRefusedWithTheCursorOnTheGap) {
 }
 
 TEST_F(Desk, OffLineEnterWithoutTimeAsksForTheTime) {
-    s.OffLineInput = 100;
+    s.OffLineInput = Flag::On;
     s.StartDate = QStringLiteral("01.02.03");
     s.StartTime = QStringLiteral("10:30");
     open(201);
@@ -137,7 +137,7 @@ TEST_F(Desk, OffLineEnterWithoutTimeAsksForTheTime) {
 }
 
 TEST_F(Desk, WrongTimeAndDateAreRefused) {
-    s.OffLineInput = 100;
+    s.OffLineInput = Flag::On;
     s.StartDate = QStringLiteral("01.02.03");
     s.StartTime = QStringLiteral("10:30");
     open(201);

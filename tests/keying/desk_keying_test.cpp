@@ -35,9 +35,9 @@ protected:
         setStation(s);
         s.DataDir = dir.path();
         s.ComPort = 1;
-        s.CwByPc = 100;
-        s.SoundCard = 100;
-        s.SsbByPc = 100;
+        s.CwByPc = Flag::On;
+        s.SoundCard = Flag::On;
+        s.SsbByPc = Flag::On;
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
     }
 
@@ -121,7 +121,7 @@ TEST_F(Keying, SpeedKeysStepByTwoBetweenTenAndForty) {
     run(QStringLiteral("key PageDown\n"));
     EXPECT_EQ(field("LblWPM"), QStringLiteral("10"));
     // Not in SSB, and not without CW by PC.
-    s.CwByPc = 10;
+    s.CwByPc = Flag::No;
     run(QStringLiteral("key PageUp\n"));
     EXPECT_DOUBLE_EQ(desk->cwSpeed(), 10);
 }
@@ -265,7 +265,7 @@ TEST_F(Keying, MacroExampleIsKeyedWithCutNumbers) {
 }
 
 TEST_F(Keying, CqRepeatWaitsItsPauseUntilTypingOrEscEndsIt) {
-    s.CwRepeat = 100;
+    s.CwRepeat = Flag::On;
     open();
     setText("TxtF1", QStringLiteral("CQ"));
     setText("txtPauseCW", QStringLiteral("2"));
@@ -315,8 +315,8 @@ TEST_F(Keying, MissingPortShowsTheMessageOnceAndTheDeskCarriesOn) {
     setText("TxtF1", QStringLiteral("CQ"));
     run(QStringLiteral("key F1\n"));
     EXPECT_EQ(prompts(), QStringList{QLatin1String(keying_text::kNoPort)});
-    EXPECT_EQ(s.CwByPc, 0);
-    EXPECT_EQ(s.SsbByPc, 0);
+    EXPECT_EQ(s.CwByPc, Flag::Unset);
+    EXPECT_EQ(s.SsbByPc, Flag::Unset);
     keyer.advance(1);
     EXPECT_EQ(field("TxtCwCurent"), QStringLiteral("C")); // the text still runs through
     keyer.finishMessage();
@@ -343,14 +343,14 @@ TEST_F(Keying, PortVanishingMidMessageEndsItWithANotice) {
 TEST_F(Keying, OffLineInputAndCwOffSendNothing) {
     open();
     setText("TxtF6", QStringLiteral("TEST"));
-    s.CwByPc = 10;
+    s.CwByPc = Flag::No;
     run(QStringLiteral("key F6\n"));
     EXPECT_FALSE(keys.busy());
-    s.CwByPc = 100;
-    s.OffLineInput = 100;
+    s.CwByPc = Flag::On;
+    s.OffLineInput = Flag::On;
     run(QStringLiteral("click CmdF6\n"));
     EXPECT_FALSE(keys.busy());
-    s.OffLineInput = 0;
+    s.OffLineInput = Flag::Unset;
     run(QStringLiteral("click CmdF6\n")); // a button does what its key does
     EXPECT_TRUE(keys.busy());
     keyer.finishMessage();
@@ -378,16 +378,16 @@ TEST_F(Keying, VoiceMessagesPlayWithTheTransmitterSwitched) {
     EXPECT_EQ(audio.played.size(), 1u);
     EXPECT_TRUE(field("TxtEroare").startsWith(QLatin1String("VOICE MESSAGE FILE MISSING")));
     // Without voice by PC or a sound device, nothing.
-    s.SsbByPc = 0;
+    s.SsbByPc = Flag::Unset;
     run(QStringLiteral("key F3\n"));
-    s.SsbByPc = 100;
-    s.SoundCard = 0;
+    s.SsbByPc = Flag::On;
+    s.SoundCard = Flag::Unset;
     run(QStringLiteral("key F3\n"));
     EXPECT_EQ(audio.played.size(), 1u);
 }
 
 TEST_F(Keying, VoiceRepeatUntilACallIsTyped) {
-    s.SsbRepeat = 100;
+    s.SsbRepeat = Flag::On;
     open("SSB");
     wave(1);
     setText("TxtPauseSSB", QStringLiteral("3"));

@@ -435,7 +435,7 @@ TEST_F(Review, MenusHelpAndTheWayOut) {
     form->onReturnToSetup = [&] { back = true; };
     form->click(QLatin1String(rc::mnuAnfang));
     EXPECT_TRUE(back);
-    EXPECT_EQ(s.SetupDone, 100);
+    EXPECT_EQ(s.SetupDone, Flag::On);
 
     box.queueAnswer(forms::msg::kNo);
     form->click(QLatin1String(rc::mnuBeenden));

@@ -16,16 +16,16 @@ namespace {
 using SetupLoad = SetupFixture;
 
 TEST_F(SetupLoad, FirstOpeningWithoutSettingsAsksForTheCall) {
-    s.OffLineInput = 100;
+    s.OffLineInput = Flag::On;
     open(true);
     EXPECT_EQ(loadResult, std::nullopt);
     EXPECT_EQ(prompts(), QStringList{QStringLiteral("PLEASE YOUR CALL")});
     EXPECT_EQ(form->focus(), QStringLiteral("TxtMyCall"));
     // A new run: no paper log, no band or mode yet, nothing keyed by the PC.
-    EXPECT_EQ(s.OffLineInput, 0);
+    EXPECT_EQ(s.OffLineInput, Flag::Unset);
     EXPECT_EQ(s.Band, 0);
-    EXPECT_EQ(s.CwByPc, 10);
-    EXPECT_EQ(s.SsbByPc, 10);
+    EXPECT_EQ(s.CwByPc, Flag::No);
+    EXPECT_EQ(s.SsbByPc, Flag::No);
     // The wizard starts with the language; the contest and the mode wait for it.
     EXPECT_TRUE(visible("FraLimbaj"));
     EXPECT_FALSE(visible("FRAContest"));
@@ -78,14 +78,14 @@ TEST_F(SetupLoad, DamagedSettingsFileFillsWhatItHasAndTheLoadGoesOn) {
 TEST_F(SetupLoad, NoSoundDeviceDisablesTheVoiceOptions) {
     platform.audioOutputs = 0;
     open();
-    EXPECT_EQ(s.SoundCard, 0);
-    EXPECT_EQ(s.SsbByPc, 0);
+    EXPECT_EQ(s.SoundCard, Flag::Unset);
+    EXPECT_EQ(s.SsbByPc, Flag::Unset);
     EXPECT_TRUE(ctl("OpbSSBN").checked);
     EXPECT_FALSE(ctl("ChkSSBRpt").checked);
     for (const char* name : {"FramSSB", "OpbSSBJ", "OpbSSBN", "ChkSSBRpt"})
         EXPECT_FALSE(ctl(name).enabled) << name;
     form->click(QStringLiteral("OpbSSBJ"));
-    EXPECT_EQ(s.SsbByPc, 0);
+    EXPECT_EQ(s.SsbByPc, Flag::Unset);
     EXPECT_FALSE(QDir(dir.path()).exists(QStringLiteral("WAVDx")));
 }
 
@@ -107,7 +107,7 @@ TEST_F(SetupLoad, ScreenSizesGiveTheirScaleAndOnlyOthersTheNotice) {
     EXPECT_EQ(form->resolutionNotice(), QLatin1String(kResolutionNotice));
     // Said in the status line, not as a message box; and once a run, not on every return.
     EXPECT_FALSE(prompts().contains(QLatin1String(kResolutionNotice)));
-    s.SetupDone = 100;
+    s.SetupDone = Flag::On;
     open();
     EXPECT_TRUE(form->resolutionNotice().isEmpty());
 }
@@ -202,7 +202,7 @@ TEST_F(SetupWizard, ModeFrameOnlyForTheLearningContestsAndItsNotice) {
     EXPECT_TRUE(visible("FraConcurs"));
     form->click(QStringLiteral("OpbConcurs"));
     EXPECT_FALSE(visible("FraConcurs"));
-    EXPECT_EQ(s.ContestMode, 100);
+    EXPECT_EQ(s.ContestMode, Flag::On);
     ASSERT_EQ(box.shown().size(), 1u);
     EXPECT_EQ(box.shown()[0].prompt,
               QStringLiteral("Please check whether the LOG lists are empty before starting "
@@ -213,13 +213,14 @@ TEST_F(SetupWizard, ModeFrameOnlyForTheLearningContestsAndItsNotice) {
     choose("OpbWAG", false);
     box.clear();
     form->click(QStringLiteral("OpbTest"));
-    EXPECT_EQ(s.ContestMode, 0);
+    EXPECT_EQ(s.ContestMode, Flag::Unset);
     EXPECT_TRUE(box.shown().empty());
 
     // Learning off for the others; King of Spain and PACC keep the mode.
     for (const auto& [button, mode] :
-         {std::pair{"OpBCQWW", 0}, std::pair{"OpbKing", 100}, std::pair{"OpbLZ", 0}}) {
-        s.ContestMode = 100;
+         {std::pair{"OpBCQWW", Flag::Unset}, std::pair{"OpbKing", Flag::On},
+          std::pair{"OpbLZ", Flag::Unset}}) {
+        s.ContestMode = Flag::On;
         s.MyCall = QStringLiteral("YO9XX");
         open();
         choose(button);
@@ -543,18 +544,18 @@ using SetupOptions = SetupFixture;
 TEST_F(SetupOptions, CwByPcShowsTheMessagesAndTheRepeatColoursTheDesk) {
     open();
     form->click(QStringLiteral("OpbCwJ"));
-    EXPECT_EQ(s.CwByPc, 100);
+    EXPECT_EQ(s.CwByPc, Flag::On);
     EXPECT_TRUE(visible("FramTxtCw"));
     EXPECT_TRUE(visible("TxtF1"));
     EXPECT_TRUE(visible("ChkCwRpt"));
     EXPECT_FALSE(ctl("OpbCwN").checked);
     form->click(QStringLiteral("ChkCwRpt"));
-    EXPECT_EQ(s.CwRepeat, 100);
+    EXPECT_EQ(s.CwRepeat, Flag::On);
     EXPECT_EQ(deskCtl("TxtF1").back, forms::colour::kGreen);
     desk->ctl(QStringLiteral("txtPauseCW")).visible = true;
     form->click(QStringLiteral("OpbCwN"));
-    EXPECT_EQ(s.CwByPc, 10);
-    EXPECT_EQ(s.CwRepeat, 0);
+    EXPECT_EQ(s.CwByPc, Flag::No);
+    EXPECT_EQ(s.CwRepeat, Flag::Unset);
     EXPECT_FALSE(ctl("ChkCwRpt").checked);
     EXPECT_FALSE(visible("ChkCwRpt"));
     EXPECT_FALSE(visible("FramTxtCw"));
@@ -568,7 +569,7 @@ TEST_F(SetupOptions, SsbByPcTwiceAnnouncesTheVoiceFolderOnce) {
     s.AppDir = dir.path(); // the load derives the data folder from the program folder
     open();
     form->click(QStringLiteral("OpbSSBJ"));
-    EXPECT_EQ(s.SsbByPc, 100);
+    EXPECT_EQ(s.SsbByPc, Flag::On);
     EXPECT_TRUE(visible("ChkSSBRpt"));
     ASSERT_EQ(box.shown().size(), 1u);
     EXPECT_EQ(box.shown()[0].prompt,
@@ -579,7 +580,7 @@ TEST_F(SetupOptions, SsbByPcTwiceAnnouncesTheVoiceFolderOnce) {
     EXPECT_EQ(box.shown()[0].style, 0);
     EXPECT_TRUE(QDir(dir.path()).exists(QStringLiteral("WAVDx")));
     form->click(QStringLiteral("OpbSSBN"));
-    EXPECT_EQ(s.SsbByPc, 10);
+    EXPECT_EQ(s.SsbByPc, Flag::No);
     form->click(QStringLiteral("OpbSSBJ"));
     EXPECT_EQ(box.shown().size(), 1u);
 }
@@ -595,7 +596,7 @@ TEST_F(SetupOptions, DxClusterWarnsInTheChosenLanguage) {
     open();
     form->click(QStringLiteral("ChkDxCl"));
     EXPECT_EQ(s.Language, 100); // no language yet: Romanian
-    EXPECT_EQ(s.DxClusterOn, 100);
+    EXPECT_EQ(s.DxClusterOn, Flag::On);
     ASSERT_EQ(box.shown().size(), 1u);
     EXPECT_EQ(box.shown()[0].style, forms::msg::kExclamation);
     EXPECT_EQ(box.shown()[0].prompt,
@@ -603,7 +604,7 @@ TEST_F(SetupOptions, DxClusterWarnsInTheChosenLanguage) {
                              "internetul. Daca aceasta nu exista, Clusterul nu poate fi accesat "
                              "si Checkboxul trebuie sa ramina gol !"));
     form->click(QStringLiteral("ChkDxCl"));
-    EXPECT_EQ(s.DxClusterOn, 0);
+    EXPECT_EQ(s.DxClusterOn, Flag::Unset);
     EXPECT_EQ(box.shown().size(), 1u);
     open();
     form->click(QStringLiteral("OpbEnglish"));

@@ -178,7 +178,7 @@ TEST_F(StartContest, StoresTheStationAndOpensTheDesk) {
     EXPECT_EQ(s.MyCQZone, QStringLiteral("20"));
     EXPECT_EQ(s.MyZone, QStringLiteral("20"));
     EXPECT_EQ(s.TimeOffset.toDouble(), -1.0);
-    EXPECT_EQ(s.CwRepeat, 100);
+    EXPECT_EQ(s.CwRepeat, Flag::On);
     EXPECT_EQ(s.ComPort, 2);
     EXPECT_EQ(s.CwTextF11, QStringLiteral("AGN"));
     EXPECT_EQ(lineCount(initFilePath(s)), 19);
@@ -218,10 +218,10 @@ TEST_F(StartContest, OffLineInputTakesTheTypedDateAndTime) {
     form->click(QStringLiteral("ChkDxCl"));
     box.clear();
     form->click(QStringLiteral("mnuInpLog"));
-    EXPECT_EQ(s.OffLineInput, 100);
-    EXPECT_EQ(s.CwByPc, 0);
-    EXPECT_EQ(s.CwRepeat, 0);
-    EXPECT_EQ(s.DxClusterOn, 0);
+    EXPECT_EQ(s.OffLineInput, Flag::On);
+    EXPECT_EQ(s.CwByPc, Flag::Unset);
+    EXPECT_EQ(s.CwRepeat, Flag::Unset);
+    EXPECT_EQ(s.DxClusterOn, Flag::Unset);
     EXPECT_FALSE(ctl("ChkDxCl").checked);
     EXPECT_FALSE(ctl("ChkCwRpt").checked);
     EXPECT_TRUE(visible("TxtSD"));
@@ -267,7 +267,7 @@ TEST_F(ReturnFromDesk, SetupComesBackWithItsChoicesAndRestartsBandAndMode) {
     desk->switchBand(15);
     desk->click(QStringLiteral("CmdSSB"));
     desk->click(QStringLiteral("mnuAnfang"));
-    ASSERT_EQ(s.SetupDone, 100);
+    ASSERT_EQ(s.SetupDone, Flag::On);
 
     box.clear();
     open(true);
@@ -282,7 +282,7 @@ TEST_F(ReturnFromDesk, SetupComesBackWithItsChoicesAndRestartsBandAndMode) {
     EXPECT_TRUE(ctl("ChkCwRpt").checked);
     EXPECT_TRUE(ctl("OpbSSBJ").checked);
     EXPECT_TRUE(ctl("ChkDxCl").checked);
-    EXPECT_EQ(s.DxClusterOn, 100);
+    EXPECT_EQ(s.DxClusterOn, Flag::On);
     EXPECT_EQ(form->focus(), QStringLiteral("TxtMyCall"));
 
     s.Band = 15;
@@ -316,7 +316,7 @@ TEST_F(ReturnFromDesk, ExchangePromptsOfThePrefixContestsAreRestored) {
         ready(c.button, QLatin1String(c.call));
         form->ctl(QStringLiteral("TxtMyBezirkA")).text = QLatin1String(c.exchange);
         ASSERT_TRUE(start()) << c.button << prompts().join(QLatin1Char('|')).toStdString();
-        s.SetupDone = 100;
+        s.SetupDone = Flag::On;
         open();
         EXPECT_TRUE(visible("TxtMyBezirkA")) << c.button;
         EXPECT_EQ(text("LblBezirk"), QLatin1String(c.caption)) << c.button;
@@ -328,7 +328,7 @@ TEST_F(ReturnFromDesk, ExchangePromptsOfThePrefixContestsAreRestored) {
 TEST_F(ReturnFromDesk, ForeignStationsGetTheirControlFieldsBack) {
     ready("OpbYODX", QStringLiteral("DL1ABC"));
     ASSERT_TRUE(start());
-    s.SetupDone = 100;
+    s.SetupDone = Flag::On;
     open();
     EXPECT_TRUE(visible("txtControl"));
     EXPECT_EQ(text("LblBezirk"), QStringLiteral("CONTROL NR"));
@@ -339,7 +339,7 @@ TEST_F(ReturnFromDesk, ForeignStationsGetTheirControlFieldsBack) {
     ready("OpbWAG", QStringLiteral("YO9XX"));
     ASSERT_TRUE(start());
     desk->ctl(QStringLiteral("TxtRSTE2")).text = QStringLiteral("057");
-    s.SetupDone = 100;
+    s.SetupDone = Flag::On;
     open();
     EXPECT_FALSE(visible("TxtMyBezirkA"));
     EXPECT_EQ(text("txtControl"), QStringLiteral("057"));
@@ -351,7 +351,7 @@ TEST_F(ReturnFromDesk, LogGeneralComesBackWithItsChoicesAndConstant) {
     form->click(QStringLiteral("ChKCWorPH"));
     typeInto("TxtMyBezirkA", QStringLiteral("XY"));
     ASSERT_TRUE(start());
-    s.SetupDone = 100;
+    s.SetupDone = Flag::On;
     open();
     EXPECT_TRUE(visible("FramLogGen"));
     EXPECT_TRUE(ctl("ChkNrConst").checked);
