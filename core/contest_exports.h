@@ -49,8 +49,16 @@ struct ContestExports {
     // in the Cabrillo operator pick list and the county hint for the location; empty: none.
     const char* cabrilloHomePrefix = "";
 
-    // Still to come with the text log, the printouts and the archive: the ADIF comment, the
-    // printed log's title and the summary sheet's title.
+    // The COMMENT of every ADIF record (trimmed when written); with adifCommentDated the
+    // contest's start date is appended first.
+    const char* adifComment = "";
+    bool adifCommentDated = false;
+
+    // Text log and text archive: two blanks between the multiplier and the points columns.
+    bool textPointsGap = true;
+
+    // Still to come with the text log and the printouts: the printed log's title and the
+    // summary sheet's title.
 };
 
 // The row of a contest code; an unknown code gets a row with every export offered and

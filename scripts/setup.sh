@@ -14,7 +14,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
   libhamlib-dev libhamlib-utils
-  libgtest-dev libgmock-dev libbenchmark-dev python3-venv
+  libgtest-dev libgmock-dev libbenchmark-dev python3-venv nodejs npm
 )
 read -r -a extra <<<"${KORVEL_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
@@ -42,6 +42,14 @@ venv="$build/cabrillo-venv"
 if ! "$venv/bin/python3" -c 'import cabrillo' 2>/dev/null; then
   { python3 -m venv "$venv" && "$venv/bin/pip" install --quiet --retries 1 --timeout 15 cabrillo; } ||
     echo "The Cabrillo check will be skipped: the cabrillo package could not be installed."
+fi
+# The independent check of the ADIF files reads them with the strict reader of the "tcadif"
+# package of the npm registry, installed into the build folder; without it that test is
+# skipped and says why.
+npmdir="$build/npm"
+if [ ! -f "$npmdir/node_modules/tcadif/package.json" ]; then
+  { mkdir -p "$npmdir" && npm install --prefix "$npmdir" --no-audit --no-fund --silent tcadif; } ||
+    echo "The ADIF check will be skipped: the tcadif package could not be installed."
 fi
 targets=()
 for t in ${KORVEL_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
