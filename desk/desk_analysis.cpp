@@ -5,6 +5,7 @@
 #include "core/paths.h"
 #include "scoring/call_analysis.h"
 #include "scoring/contests/registry.h"
+#include "scoring/country_resolution.h"
 #include "scoring/exchange_tables.h"
 
 namespace korvel {
@@ -40,9 +41,7 @@ void DeskForm::analyseCall() {
     // The country, under the national mapping's key where one applies.
     s_.LookupCall = call;
     text(desk_ctl::txtIndic) = call;
-    const scoring::MappedKey mapped = scoring::nationalMapping(call);
-    findCountry(mapped.mark ? mapped.key : call, call);
-    s_.LookupCall = call;
+    findCountry(call);
 
     contest.beforeDupeCheck(contestView_);
     checkDupe();
@@ -148,25 +147,31 @@ void DeskForm::exchangeListStep(const QStringList& entries) {
     }
 }
 
-void DeskForm::findCountry(const QString& key, const QString& analysed) {
-    std::optional<store::CountryRow> row = dbs_.ref.countryByExactCall(analysed);
-    if (!row) row = dbs_.ref.countryByLongestPrefix(key.trimmed().toUpper());
-    if (!row) {
+// The country of the call (see scoring::resolveCountry). A call the country table does not
+// know is said so and gets an empty country, continent, prefix and zones, so that it is never
+// stored with the country of the station analysed before it.
+void DeskForm::findCountry(const QString& call) {
+    const std::optional<store::CountryRow> found = scoring::resolveCountry(
+        call, {[this](const QString& c) { return dbs_.ref.countryByExactCall(c); },
+               [this](const QString& k) { return dbs_.ref.countryByLongestPrefix(k); }});
+    countryFound_ = found.has_value();
+    if (found) {
+        show(desk_ctl::TxtEroare, false);
+    } else {
         text(desk_ctl::TxtEroare) =
-            analysed + QStringLiteral("  ") + QLatin1String(desk_text::kNotFound);
+            call + QStringLiteral("  ") + QLatin1String(desk_text::kNotFound);
         show(desk_ctl::TxtEroare, true);
-        return;
     }
-    show(desk_ctl::TxtEroare, false);
-    s_.LookupId = static_cast<double>(row->id);
-    s_.LookupCountry = row->country;
-    s_.LookupCnt = row->cnt;
-    s_.LookupCtyPfx = row->ctyPfx;
-    s_.LookupPfx = row->pfx;
-    s_.LookupITU = scoring::twoDigitZone(row->itu);
-    s_.LookupCQ = scoring::twoDigitZone(row->cq);
-    s_.LookupBeam = row->beam;
-    workedLocator_ = row->qraLoc;
+    const store::CountryRow row = found.value_or(store::CountryRow{});
+    s_.LookupId = static_cast<double>(row.id);
+    s_.LookupCountry = row.country;
+    s_.LookupCnt = row.cnt;
+    s_.LookupCtyPfx = row.ctyPfx;
+    s_.LookupPfx = row.pfx;
+    s_.LookupITU = scoring::twoDigitZone(row.itu);
+    s_.LookupCQ = scoring::twoDigitZone(row.cq);
+    s_.LookupBeam = row.beam;
+    workedLocator_ = row.qraLoc;
     // Reports, and an emptied exchange for the next station.
     const QString report =
         s_.Mode == QLatin1String("SSB") ? QStringLiteral("59") : QStringLiteral("599");

@@ -210,7 +210,7 @@ private:
     // Analysis.
     void startNewCall(const QString& call);
     void takeNowForLiveQso();
-    void findCountry(const QString& key, const QString& analysed);
+    void findCountry(const QString& call);
     void enableStoreForAnalysedCall();
     void moveCursorToExchange();
     bool admitted(const QString& call);
@@ -264,6 +264,7 @@ private:
     bool learnExchange_ = false;   // the learned table did not know the call's exchange
     bool societyExchange_ = false; // IARU-HF: the received exchange is a society
     bool rejected_ = false;        // the analysis under way refused the QSO
+    bool countryFound_ = false;    // the country table knows the analysed call
     bool opened_ = false;
     QString lastLoggedText_;
     QString analysedCall_;

@@ -72,6 +72,11 @@ void DeskForm::computePoints() {
     in.workedCont = text(desk_ctl::TxtCont);
     in.workedPortable = workedPortable_;
     in.bothFixed = workedFixed_ && ownFixed_;
+    // A call of no known country scores nothing where the points depend on the country.
+    if (!countryFound_ && contest().pointsDependOnCountry()) {
+        s_.QsoPoints = QStringLiteral("0");
+        return;
+    }
     if (const auto points = contest().qsoPoints(in)) s_.QsoPoints = *points;
 }
 

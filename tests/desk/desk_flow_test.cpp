@@ -101,6 +101,28 @@ TEST_F(Desk, ReceivedSerialsArePaddedWhereTheContestSendsThem) {
               QStringLiteral("BU")); // a county, completed, never padded
 }
 
+// The country of today's calls, and a call no country knows: it is logged with no country and
+// no points where the points depend on the country, never with the station's before it.
+TEST_F(Desk, CountryOfTheCallAsTypedAndOfACallNoCountryKnows) {
+    open(202);
+    run(QStringLiteral("type bu2ad\nkey Space\n"));
+    EXPECT_EQ(field("TxtCountry"), QStringLiteral("Taiwan"));
+    run(QStringLiteral("click CmdAbbruchX\ntype k0mkl/ve4\nkey Space\n"));
+    EXPECT_EQ(field("TxtCountry"), QStringLiteral("Canada"));
+    run(QStringLiteral("click CmdAbbruchX\ntype ja1abc\nkey Space\ntype 001\nkey Enter\n"));
+    run(QStringLiteral("type x71t\nkey Space\n"));
+    EXPECT_TRUE(control("TxtEroare").visible);
+    EXPECT_EQ(field("TxtCountry"), QString());
+    EXPECT_EQ(field("TxtPrf"), QString());
+    run(QStringLiteral("type 002\nkey Enter\n"));
+    const auto rows = dbs.log.all();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].pfx, QStringLiteral("JA"));
+    EXPECT_EQ(rows[1].callsign, QStringLiteral("X71T"));
+    EXPECT_EQ(rows[1].pfx.trimmed(), QString());
+    EXPECT_EQ(rows[1].pct.trimmed(), QStringLiteral("0"));
+}
+
 TEST_F(Desk, IncompleteEntryIsRefusedWithTheCursorOnTheGap) {
     open(201);
     run(QStringLiteral(
