@@ -117,9 +117,11 @@ protected:
     void SetUp() override {
         SetupFixture::SetUp();
         dbs.closeAll();
-        QFile garbage(dir.filePath(QStringLiteral("DbsKorvel.mdb")));
-        ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        garbage.write(QByteArray(4096, 'x'));
+        // A folder where the reference database should be: it cannot be opened, and unlike
+        // a damaged file it is not built again.
+        const QString ref = dir.filePath(QStringLiteral("DbsKorvel.mdb"));
+        ASSERT_TRUE(QFile::remove(ref));
+        ASSERT_TRUE(QDir().mkdir(ref));
     }
 };
 
