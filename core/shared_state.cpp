@@ -20,7 +20,8 @@ std::array<QString SharedState::*, 11> cwMembers() {
 }
 
 using Member = std::variant<QString SharedState::*, int SharedState::*, double SharedState::*,
-                            float SharedState::*, QVariant SharedState::*, Flag SharedState::*>;
+                            float SharedState::*, QVariant SharedState::*, Flag SharedState::*,
+                            Numbering SharedState::*, ModeRule SharedState::*>;
 static_assert(std::is_same_v<std::int32_t, int>, "LookupBeam is reached as an int field");
 
 struct NamedField {
@@ -88,6 +89,19 @@ const NamedField* findField(const QString& name) {
     return nullptr;
 }
 
+// Sets an enum field from its number; a number that is none of `values` is refused.
+template <class E> bool setEnum(E& field, const QString& value, std::initializer_list<E> values) {
+    bool ok = false;
+    const int v = value.trimmed().toInt(&ok);
+    if (!ok) return false;
+    for (E e : values)
+        if (static_cast<int>(e) == v) {
+            field = e;
+            return true;
+        }
+    return false;
+}
+
 template <class... F> struct Overload : F... { using F::operator()...; };
 template <class... F> Overload(F...) -> Overload<F...>;
 
@@ -125,12 +139,15 @@ bool setField(SharedState& state, const QString& name, const QString& value) {
                        state.*m = numeric ? QVariant(v) : QVariant(value);
                    },
                    [&](Flag SharedState::*m) {
-                       // Only the numbers of the flag's values are taken.
-                       const int v = value.trimmed().toInt(&ok);
-                       ok = ok &&
-                            (v == static_cast<int>(Flag::Unset) ||
-                             v == static_cast<int>(Flag::No) || v == static_cast<int>(Flag::On));
-                       if (ok) state.*m = static_cast<Flag>(v);
+                       ok = setEnum(state.*m, value, {Flag::Unset, Flag::No, Flag::On});
+                   },
+                   [&](Numbering SharedState::*m) {
+                       ok = setEnum(state.*m, value,
+                                    {Numbering::Unset, Numbering::Constant, Numbering::Increasing});
+                   },
+                   [&](ModeRule SharedState::*m) {
+                       ok = setEnum(state.*m, value,
+                                    {ModeRule::Unset, ModeRule::CwOrPhone, ModeRule::CwAndPhone});
                    },
                },
                field->member);
@@ -148,6 +165,8 @@ std::optional<QString> fieldText(const SharedState& state, const QString& name) 
             [&](float SharedState::*m) { return QString::number(static_cast<double>(state.*m)); },
             [&](QVariant SharedState::*m) { return (state.*m).toString(); },
             [&](Flag SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
+            [&](Numbering SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
+            [&](ModeRule SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
         },
         field->member);
 }

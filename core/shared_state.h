@@ -21,6 +21,11 @@ namespace korvel {
 // ("set ContestMode 100"); No marks an explicit no where that differs from never set.
 enum class Flag : int { Unset = 0, No = 10, On = 100 };
 
+// Log General's numbering: a constant exchange, or a rising serial number.
+enum class Numbering : int { Unset = 0, Constant = 100, Increasing = 200 };
+// Log General's mode rule: a call counts once in either mode, or once in each.
+enum class ModeRule : int { Unset = 0, CwOrPhone = 100, CwAndPhone = 200 };
+
 // Bands in the order every tally and report uses them.
 inline constexpr std::array<int, 6> kBands = {10, 15, 20, 40, 80, 160};
 
@@ -66,8 +71,8 @@ struct SharedState {
     Flag CwRepeat = Flag::Unset;    // On: CW message F1 repeats
     Flag SsbRepeat = Flag::Unset;   // On: voice message F1 repeats
     Flag DxClusterOn = Flag::Unset; // On: the desk shows the DX-cluster panel
-    int NrConst = 0;                // 100 constant number, 200 increasing number
-    int CwPhMode = 0;               // 200 CW and PH, 100 CW or PH
+    Numbering NrConst = Numbering::Unset;
+    ModeRule CwPhMode = ModeRule::Unset;
     QString NextNr;
     int ComPort = 0;
     QString StartDate;

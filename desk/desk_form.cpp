@@ -165,7 +165,7 @@ void DeskForm::handOver() {
         text(desk_ctl::LblRaport) = s_.MyCont.trimmed();
         break;
     case SentExchange::ConstantOrSerial:
-        if (s_.NrConst == 100) {
+        if (s_.NrConst == Numbering::Constant) {
             text(desk_ctl::LblMyBezirk) = s_.MyBezirk;
             text(desk_ctl::TxtRSTE2) = s_.MyBezirk;
         } else {

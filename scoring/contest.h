@@ -101,7 +101,7 @@ public:
     // --- Duplicates, admission and multipliers -------------------------------------------
 
     // `cwPhMode` is Log General's mode rule.
-    virtual DupeRule dupeRule(int /*cwPhMode*/) const { return DupeRule::PerBand; }
+    virtual DupeRule dupeRule(ModeRule /*cwPhMode*/) const { return DupeRule::PerBand; }
     // Whether the contest admits a QSO with the worked country prefix, for an own station of
     // prefix `myPrfx` (the own call itself is refused separately, in every contest).
     virtual bool admits(const QString& /*myPrfx*/, const QString& /*workedPfx*/) const {
@@ -137,15 +137,17 @@ public:
     // Whether storing a QSO advances the own serial number (`nrConst`: Log General's
     // numbering option).
     virtual bool advancesSerial(const QString& /*own*/, const QString& /*worked*/,
-                                int /*nrConst*/) const {
+                                Numbering /*nrConst*/) const {
         return false;
     }
     // Whether choosing a mode resumes the own serial from the log.
-    virtual bool resumesSerial(const QString& /*own*/, int /*nrConst*/) const { return false; }
+    virtual bool resumesSerial(const QString& /*own*/, Numbering /*nrConst*/) const {
+        return false;
+    }
     // Whether choosing a band resumes the own serial from the log.
     virtual bool resumesSerialOnBand(const SharedState& /*s*/, int /*band*/) const { return false; }
     // Whether the own station sends its exchange typed at setup (MyBezirk) from the start.
-    virtual bool sendsOwnExchange(int /*nrConst*/) const { return false; }
+    virtual bool sendsOwnExchange(Numbering /*nrConst*/) const { return false; }
     // The exchange sent when a mode is chosen (a zone), or nullopt.
     virtual std::optional<QString> sentOnModeChoice(const SharedState& /*s*/) const {
         return std::nullopt;

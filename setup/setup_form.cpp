@@ -403,11 +403,12 @@ void SetupForm::restoreExchangePrompt() {
         // Log General: the numbering and mode choices, and the constant number.
         showFrame(setup_ctl::FramLogGen, true);
         text(setup_ctl::TxtMyBezirkA) = state_.MyBezirk;
-        const int nrConst = state_.NrConst, cwPh = state_.CwPhMode;
-        setChecked(setup_ctl::ChkNrConst, nrConst == 100);
-        setChecked(setup_ctl::ChkNrUp, nrConst == 200);
-        setChecked(setup_ctl::ChkCWandPH, cwPh == 200);
-        setChecked(setup_ctl::ChKCWorPH, cwPh == 100);
+        const Numbering nrConst = state_.NrConst;
+        const ModeRule cwPh = state_.CwPhMode;
+        setChecked(setup_ctl::ChkNrConst, nrConst == Numbering::Constant);
+        setChecked(setup_ctl::ChkNrUp, nrConst == Numbering::Increasing);
+        setChecked(setup_ctl::ChkCWandPH, cwPh == ModeRule::CwAndPhone);
+        setChecked(setup_ctl::ChKCWorPH, cwPh == ModeRule::CwOrPhone);
         return;
     }
     const ExchangeFill fill = qualifies ? p.fillQualifying : p.fillOthers;
@@ -854,9 +855,9 @@ void SetupForm::optionHandler(const QString& name) {
 void SetupForm::checkHandler(const QString& name) {
     const bool on = ctl(name).checked;
     // Each pair of Log General choices excludes the other while one is ticked.
-    auto pair = [&](setup_ctl::Name other, int& field, int value) {
+    auto pair = [&]<class E>(setup_ctl::Name other, E& field, E value) {
         c(other).enabled = !on;
-        field = on ? value : 0;
+        field = on ? value : E::Unset;
     };
     if (name == setup_ctl::ChkCwRpt) {
         state_.CwRepeat = on ? Flag::On : Flag::Unset;
@@ -867,7 +868,7 @@ void SetupForm::checkHandler(const QString& name) {
     } else if (name == setup_ctl::ChkDxCl) {
         dxClusterClicked();
     } else if (name == setup_ctl::ChkNrConst) {
-        pair(setup_ctl::ChkNrUp, state_.NrConst, 100);
+        pair(setup_ctl::ChkNrUp, state_.NrConst, Numbering::Constant);
         text(setup_ctl::LblBezirk) = QLatin1String(setup_text::kConstantCaption);
         showExchangeField(on);
         if (on) {
@@ -875,11 +876,11 @@ void SetupForm::checkHandler(const QString& name) {
             if (c(setup_ctl::TxtMyBezirkA).visible) focusAtEnd(setup_ctl::TxtMyBezirkA);
         }
     } else if (name == setup_ctl::ChkNrUp) {
-        pair(setup_ctl::ChkNrConst, state_.NrConst, 200);
+        pair(setup_ctl::ChkNrConst, state_.NrConst, Numbering::Increasing);
     } else if (name == setup_ctl::ChkCWandPH) {
-        pair(setup_ctl::ChKCWorPH, state_.CwPhMode, 200);
+        pair(setup_ctl::ChKCWorPH, state_.CwPhMode, ModeRule::CwAndPhone);
     } else if (name == setup_ctl::ChKCWorPH) {
-        pair(setup_ctl::ChkCWandPH, state_.CwPhMode, 100);
+        pair(setup_ctl::ChkCWandPH, state_.CwPhMode, ModeRule::CwOrPhone);
     }
 }
 

@@ -79,7 +79,8 @@ public:
         // what was typed again on the way back.
         if (contest_->prompt.typedRequired && typedExchange().isEmpty())
             return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtMyBezirkA);
-        if (contest_->logGeneral && (s_.NrConst == 0 || s_.CwPhMode == 0))
+        if (contest_->logGeneral &&
+            (s_.NrConst == Numbering::Unset || s_.CwPhMode == ModeRule::Unset))
             return on_.refuse(start_text::kLogGeneral);
         openDesk();
         return true;
@@ -160,7 +161,7 @@ private:
         // ARRL DX's power and Log General's constant go into the settings file too, so that
         // the screen shows them again on the way back.
         if ((contest_->prompt.typedRequired && !typedExchange().isEmpty()) ||
-            (contest_->logGeneral && s_.NrConst == 100))
+            (contest_->logGeneral && s_.NrConst == Numbering::Constant))
             s_.MyBezirk = typedExchange();
         // The desk turns the locator into coordinates at the hand-over.
         s_.MyQRA = s_.MyQRACalc = on_.text(setup_ctl::txtMyQRA);

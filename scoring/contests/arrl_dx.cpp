@@ -40,7 +40,7 @@ public:
 
     std::optional<QString> qsoPoints(const PointsInput&) const override { return pointsText(3); }
     bool pointsDependOnCountry() const override { return false; }
-    bool sendsOwnExchange(int) const override { return true; }
+    bool sendsOwnExchange(Numbering) const override { return true; }
 
     void afterGrid(ContestDesk& desk) const override { desk.detectMultiplier(); }
     // A Canadian call tells its province (VE1 is one of two).

@@ -14,8 +14,8 @@ public:
     // Own country 1; own continent 1 on 10-20 m, 2 on 40-160 m; others 3 and 6.
     std::optional<QString> qsoPoints(const PointsInput& in) const override;
 
-    bool advancesSerial(const QString&, const QString&, int) const override { return true; }
-    bool resumesSerial(const QString&, int) const override { return true; }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return true; }
+    bool resumesSerial(const QString&, Numbering) const override { return true; }
     void afterGrid(ContestDesk& desk) const override { desk.detectMultiplier(); }
     const char* multCaption() const override { return "Prefix"; }
 };

@@ -38,7 +38,7 @@ class DarcWag final : public Contest {
 public:
     DarcWag() : Contest(kRow) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     // Only QSOs with Germany count: a foreign station works German stations only.
     bool admits(const QString& own, const QString& w) const override {
         return isDl(own) || isDl(w);
@@ -63,10 +63,10 @@ public:
     }
 
     bool padsReceivedSerial(const QString& w) const override { return !isDl(w); }
-    bool advancesSerial(const QString& own, const QString&, int) const override {
+    bool advancesSerial(const QString& own, const QString&, Numbering) const override {
         return !isDl(own);
     }
-    bool resumesSerial(const QString& own, int) const override { return !isDl(own); }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isDl(own); }
 
     void onCountryFound(ContestDesk& desk) const override {
         if (isDl(desk.state().MyPrfx)) desk.setSentExchange(desk.state().MyBezirk);

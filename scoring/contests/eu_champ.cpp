@@ -33,7 +33,7 @@ class EuChamp final : public Contest {
 public:
     EuChamp() : Contest(kRow) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     void detectMultiplier(ContestDesk& desk) const override {
         const QString year = exchange(desk);
         if (year.isEmpty()) return;

@@ -38,7 +38,7 @@ class HaDx final : public Contest {
 public:
     HaDx() : Contest(kRow) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     void detectMultiplier(ContestDesk& desk) const override {
         if (isHa(desk.state().MyPrfx))
             markPerBand(desk, worked(desk));
@@ -61,10 +61,10 @@ public:
     }
 
     bool padsReceivedSerial(const QString& w) const override { return !isHa(w); }
-    bool advancesSerial(const QString& own, const QString&, int) const override {
+    bool advancesSerial(const QString& own, const QString&, Numbering) const override {
         return !isHa(own);
     }
-    bool resumesSerial(const QString& own, int) const override { return !isHa(own); }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isHa(own); }
 
     void afterDupeCheck(ContestDesk& desk) const override {
         if (isHa(worked(desk)))

@@ -33,7 +33,7 @@ public:
     bool pointsDependOnCountry() const override { return false; }
     // Deliberately "HB9", not the country prefix "HB": the own prefix as typed at setup
     // decides whether the station resumes a serial.
-    bool resumesSerial(const QString& own, int) const override {
+    bool resumesSerial(const QString& own, Numbering) const override {
         return own != QLatin1String("HB9");
     }
 

@@ -29,7 +29,7 @@ class HolylandDx final : public HomeCountryRules {
 public:
     HolylandDx() : HomeCountryRules(kRow, kHome) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     std::optional<QString> qsoPoints(const PointsInput& in) const override {
         return pointsText(pointsByBand(in.band, 1, 2));
     }

@@ -21,8 +21,10 @@ public:
     QString bandMarkKey(ContestDesk& desk) const override {
         return isHome(kit::worked(desk)) ? QString() : desk.shownPrefix();
     }
-    bool advancesSerial(const QString&, const QString& w, int) const override { return isHome(w); }
-    bool resumesSerial(const QString& own, int) const override { return !isHome(own); }
+    bool advancesSerial(const QString&, const QString& w, Numbering) const override {
+        return isHome(w);
+    }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isHome(own); }
     void afterGrid(ContestDesk& desk) const override { desk.detectMultiplier(); }
 
 protected:

@@ -42,8 +42,8 @@ public:
     }
 
     bool padsReceivedSerial(const QString&) const override { return true; }
-    bool advancesSerial(const QString&, const QString&, int) const override { return true; }
-    bool resumesSerial(const QString&, int) const override { return true; }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return true; }
+    bool resumesSerial(const QString&, Numbering) const override { return true; }
 
     void beforeAdmission(ContestDesk& desk) const override { offerSubEntitiesOf(desk); }
 };

@@ -26,7 +26,7 @@ class IaruHf final : public Contest {
 public:
     IaruHf() : Contest(kRow) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     void detectMultiplier(ContestDesk& desk) const override {
         // The IARU's own station sends "IARU".
         if (desk.call().toUpper() == QLatin1String("NU1AW"))

@@ -32,8 +32,8 @@ public:
     std::optional<QString> qsoPoints(const PointsInput&) const override { return pointsText(1); }
     bool pointsDependOnCountry() const override { return false; }
     // No serial numbers: the sent exchange is the continent.
-    bool advancesSerial(const QString&, const QString&, int) const override { return false; }
-    bool resumesSerial(const QString&, int) const override { return false; }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return false; }
+    bool resumesSerial(const QString&, Numbering) const override { return false; }
     // The prefectures of the call's area are offered; the multiplier follows the choice.
     void afterGrid(ContestDesk& desk) const override {
         if (isHome(worked(desk))) desk.exchangeListStep(keymenPrefectures(desk.call()));

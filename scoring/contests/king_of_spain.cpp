@@ -54,10 +54,10 @@ public:
     bool pointsDependOnCountry() const override { return false; }
 
     bool padsReceivedSerial(const QString& w) const override { return !isSpanish(w); }
-    bool advancesSerial(const QString& own, const QString&, int) const override {
+    bool advancesSerial(const QString& own, const QString&, Numbering) const override {
         return !isSpanish(own);
     }
-    bool resumesSerial(const QString& own, int) const override { return !isSpanish(own); }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isSpanish(own); }
 
     void afterDupeCheck(ContestDesk& desk) const override {
         desk.hidePickList();

@@ -8,12 +8,6 @@ namespace {
 
 using namespace kit;
 
-// Log General's options (NrConst, CwPhMode).
-constexpr int kConstantNumber = 100;
-constexpr int kIncreasingNumber = 200;
-constexpr int kCwOrPhone = 100;
-constexpr int kCwAndPhone = 200;
-
 const ContestInfo kRow{
     .code = 214,
     .optionButton = "OpbLogGen",
@@ -33,22 +27,24 @@ class LogGeneral final : public Contest {
 public:
     LogGeneral() : Contest(kRow) {}
 
-    DupeRule dupeRule(int cwPhMode) const override {
-        if (cwPhMode == kCwOrPhone) return DupeRule::PerBand;
-        if (cwPhMode == kCwAndPhone) return DupeRule::PerBandAndMode;
+    DupeRule dupeRule(ModeRule cwPhMode) const override {
+        if (cwPhMode == ModeRule::CwOrPhone) return DupeRule::PerBand;
+        if (cwPhMode == ModeRule::CwAndPhone) return DupeRule::PerBandAndMode;
         return DupeRule::None;
     }
     void detectMultiplier(ContestDesk& desk) const override { desk.state().MultValue = kOneBlank; }
     std::optional<QString> qsoPoints(const PointsInput&) const override { return kOneBlank; }
     bool pointsDependOnCountry() const override { return false; }
 
-    bool advancesSerial(const QString&, const QString&, int nrConst) const override {
-        return nrConst == kIncreasingNumber;
+    bool advancesSerial(const QString&, const QString&, Numbering nrConst) const override {
+        return nrConst == Numbering::Increasing;
     }
-    bool resumesSerial(const QString&, int nrConst) const override {
-        return nrConst == kIncreasingNumber;
+    bool resumesSerial(const QString&, Numbering nrConst) const override {
+        return nrConst == Numbering::Increasing;
     }
-    bool sendsOwnExchange(int nrConst) const override { return nrConst == kConstantNumber; }
+    bool sendsOwnExchange(Numbering nrConst) const override {
+        return nrConst == Numbering::Constant;
+    }
     void afterGrid(ContestDesk& desk) const override { desk.detectMultiplier(); }
 };
 

@@ -40,7 +40,7 @@ class LzDx final : public Contest {
 public:
     LzDx() : Contest(kRow) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     void detectMultiplier(ContestDesk& desk) const override { markPerBand(desk, exchange(desk)); }
     QString bandMarkKey(ContestDesk& desk) const override { return exchange(desk); }
     bool hasNo160Marks() const override { return true; }

@@ -54,10 +54,10 @@ public:
 
     // The received exchange is never a serial to pad: every admitted station is Dutch and
     // sends its province.
-    bool advancesSerial(const QString& own, const QString&, int) const override {
+    bool advancesSerial(const QString& own, const QString&, Numbering) const override {
         return !isPa(own);
     }
-    bool resumesSerial(const QString& own, int) const override { return !isPa(own); }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isPa(own); }
 
     void afterDupeCheck(ContestDesk& desk) const override {
         desk.hidePickList();

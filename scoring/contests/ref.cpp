@@ -40,9 +40,9 @@ public:
         return pointsText(in.workedCont == in.myCont ? 1 : 3);
     }
 
-    bool advancesSerial(const QString&, const QString&, int) const override { return true; }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return true; }
     // French stations send their department, the others a serial.
-    bool resumesSerial(const QString& own, int) const override {
+    bool resumesSerial(const QString& own, Numbering) const override {
         return !own.startsWith(QLatin1Char('F'));
     }
 

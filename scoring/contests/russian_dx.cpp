@@ -32,7 +32,7 @@ class RussianDx final : public Contest {
 public:
     RussianDx() : Contest(kRow) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     void detectMultiplier(ContestDesk& desk) const override {
         homeExchangeOrCountry(desk, isRussian(worked(desk)), received(desk) + QLatin1Char('*'));
     }
@@ -46,8 +46,8 @@ public:
         return pointsText(in.workedCont == in.myCont ? 3 : 5);
     }
 
-    bool advancesSerial(const QString&, const QString&, int) const override { return true; }
-    bool resumesSerial(const QString& own, int) const override { return !isRussian(own); }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return true; }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isRussian(own); }
 
     // The oblast of a Russian station, or the code of the special entities.
     void onCountryFound(ContestDesk& desk) const override {

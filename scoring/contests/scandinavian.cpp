@@ -40,8 +40,8 @@ public:
     std::optional<QString> qsoPoints(const PointsInput&) const override { return pointsText(1); }
     bool pointsDependOnCountry() const override { return false; }
 
-    bool advancesSerial(const QString&, const QString&, int) const override { return true; }
-    bool resumesSerial(const QString&, int) const override { return true; }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return true; }
+    bool resumesSerial(const QString&, Numbering) const override { return true; }
 
     void onCountryFound(ContestDesk& desk) const override {
         const QString& w = worked(desk);

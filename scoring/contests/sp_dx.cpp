@@ -28,7 +28,7 @@ class SpDx final : public HomeCountryRules {
 public:
     SpDx() : HomeCountryRules(kRow, kHome) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     std::optional<QString> qsoPoints(const PointsInput&) const override { return pointsText(3); }
     bool pointsDependOnCountry() const override { return false; }
 };

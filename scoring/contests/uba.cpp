@@ -70,8 +70,8 @@ public:
         return pointsText(isUbaCountry(in.workedPfx) ? 3 : 1);
     }
 
-    bool advancesSerial(const QString&, const QString&, int) const override { return true; }
-    bool resumesSerial(const QString&, int) const override { return true; }
+    bool advancesSerial(const QString&, const QString&, Numbering) const override { return true; }
+    bool resumesSerial(const QString&, Numbering) const override { return true; }
     void afterGrid(ContestDesk& desk) const override { desk.detectMultiplier(); }
 
     const char* mult1Caption() const override { return "Province"; }

@@ -29,7 +29,7 @@ class UkrainianDx final : public HomeCountryRules {
 public:
     UkrainianDx() : HomeCountryRules(kRow, kHome) {}
 
-    DupeRule dupeRule(int) const override { return DupeRule::PerBandAndMode; }
+    DupeRule dupeRule(ModeRule) const override { return DupeRule::PerBandAndMode; }
     bool admits(const QString&, const QString&) const override { return true; }
     std::optional<QString> qsoPoints(const PointsInput& in) const override {
         if (isHome(in.workedPfx)) return pointsText(10);
@@ -37,7 +37,7 @@ public:
         return pointsText(in.workedCont == in.myCont ? 2 : 3);
     }
     // Everybody sends a serial.
-    bool resumesSerial(const QString&, int) const override { return true; }
+    bool resumesSerial(const QString&, Numbering) const override { return true; }
 
 protected:
     QString areaKey(const QString& received) const override { return received + QLatin1Char('*'); }

@@ -62,10 +62,10 @@ public:
     }
 
     bool padsReceivedSerial(const QString& w) const override { return !isYo(w); }
-    bool advancesSerial(const QString& own, const QString&, int) const override {
+    bool advancesSerial(const QString& own, const QString&, Numbering) const override {
         return !isYo(own);
     }
-    bool resumesSerial(const QString& own, int) const override { return !isYo(own); }
+    bool resumesSerial(const QString& own, Numbering) const override { return !isYo(own); }
     bool resumesSerialOnBand(const SharedState& s, int band) const override {
         return !isYo(s.MyPrfx) && band != 160;
     }

@@ -125,7 +125,8 @@ struct SerialCase {
     bool pads, advances, resumes;
 };
 
-void checkSerials(int code, std::initializer_list<SerialCase> cases, int nrConst = 0) {
+void checkSerials(int code, std::initializer_list<SerialCase> cases,
+                  Numbering nrConst = Numbering::Unset) {
     const Contest* contest = findContest(code);
     ASSERT_NE(contest, nullptr) << code;
     for (const SerialCase& c : cases) {
@@ -148,7 +149,7 @@ TEST(ContestRegistry, CatalogueOrderAndUnknownCodes) {
     EXPECT_EQ(findContest(101), nullptr);
     // Before a contest is chosen the desk runs without multipliers or points.
     EXPECT_FALSE(contestOrNone(0).qsoPoints({}).has_value());
-    EXPECT_EQ(contestOrNone(0).dupeRule(0), DupeRule::PerBand);
+    EXPECT_EQ(contestOrNone(0).dupeRule(ModeRule::Unset), DupeRule::PerBand);
 }
 
 TEST(ContestRules, OwnExchangeQualification) {
@@ -195,7 +196,7 @@ TEST(ContestRules, DarcWag) {
                               {"DL", "DL", "DL2ABC", "B02", "DL", "  ", "=", false, "DL", true},
                           });
     checkSerials(102, {{"DL", "I", true, false, false}, {"YO", "DL", false, true, true}});
-    EXPECT_EQ(findContest(102)->dupeRule(0), DupeRule::PerBandAndMode);
+    EXPECT_EQ(findContest(102)->dupeRule(ModeRule::Unset), DupeRule::PerBandAndMode);
     EXPECT_TRUE(findContest(102)->hasNo160Marks());
     EXPECT_EQ(findContest(102)->learnedKind(), LearnedKind::Dok);
 }
@@ -220,7 +221,7 @@ TEST(ContestRules, LzDx) {
     checkSerials(104, {{"YO", "LZ", false, false, false}});
     // ...except that LZ-DX has no 160 m marks.
     EXPECT_TRUE(findContest(104)->hasNo160Marks());
-    EXPECT_EQ(findContest(104)->dupeRule(0), DupeRule::PerBandAndMode);
+    EXPECT_EQ(findContest(104)->dupeRule(ModeRule::Unset), DupeRule::PerBandAndMode);
     // A foreign station's exchange is its ITU zone, taken from the country.
     FakeDesk d;
     d.contest = findContest(104);
@@ -330,7 +331,7 @@ TEST(ContestRules, Ref) {
 TEST(ContestRules, ArrlDx) {
     checkMultipliers(205, {{"YO", "K", "W1AW", "CT", "", "CT", "=", true, "", true},
                            {"YO", "DL", "DL1ABC", "100", "", "100", "=", true, "", false}});
-    EXPECT_TRUE(findContest(205)->sendsOwnExchange(0));
+    EXPECT_TRUE(findContest(205)->sendsOwnExchange(Numbering::Unset));
 }
 
 TEST(ContestRules, RussianDx) {
@@ -373,13 +374,13 @@ TEST(ContestRules, Scandinavian) {
 TEST(ContestRules, LogGeneral) {
     checkMultipliers(214, {{"YO", "DL", "DL1ABC", "001", "", " ", "=", false, "", true}});
     const Contest& c = *findContest(214);
-    EXPECT_EQ(c.dupeRule(100), DupeRule::PerBand);
-    EXPECT_EQ(c.dupeRule(200), DupeRule::PerBandAndMode);
-    EXPECT_EQ(c.dupeRule(0), DupeRule::None);
-    checkSerials(214, {{"YO", "DL", false, true, true}}, 200);
-    checkSerials(214, {{"YO", "DL", false, false, false}}, 100);
-    EXPECT_TRUE(c.sendsOwnExchange(100));
-    EXPECT_FALSE(c.sendsOwnExchange(200));
+    EXPECT_EQ(c.dupeRule(ModeRule::CwOrPhone), DupeRule::PerBand);
+    EXPECT_EQ(c.dupeRule(ModeRule::CwAndPhone), DupeRule::PerBandAndMode);
+    EXPECT_EQ(c.dupeRule(ModeRule::Unset), DupeRule::None);
+    checkSerials(214, {{"YO", "DL", false, true, true}}, Numbering::Increasing);
+    checkSerials(214, {{"YO", "DL", false, false, false}}, Numbering::Constant);
+    EXPECT_TRUE(c.sendsOwnExchange(Numbering::Constant));
+    EXPECT_FALSE(c.sendsOwnExchange(Numbering::Increasing));
 }
 
 TEST(ContestRules, Uba) {

@@ -329,26 +329,26 @@ TEST_F(ContestChoice, LogGeneralChoicesExcludeEachOther) {
     EXPECT_TRUE(visible("FramLogGen"));
     EXPECT_TRUE(visible("ChkNrConst"));
     form->click(QStringLiteral("ChkNrConst"));
-    EXPECT_EQ(s.NrConst, 100);
+    EXPECT_EQ(s.NrConst, Numbering::Constant);
     EXPECT_FALSE(ctl("ChkNrUp").enabled);
     EXPECT_TRUE(visible("TxtMyBezirkA"));
     EXPECT_EQ(text("LblBezirk"), QStringLiteral("         CONTROL"));
     EXPECT_EQ(form->focus(), QStringLiteral("TxtMyBezirkA"));
     form->click(QStringLiteral("ChkNrUp")); // disabled: nothing happens
-    EXPECT_EQ(s.NrConst, 100);
+    EXPECT_EQ(s.NrConst, Numbering::Constant);
     form->click(QStringLiteral("ChkNrConst"));
-    EXPECT_EQ(s.NrConst, 0);
+    EXPECT_EQ(s.NrConst, Numbering::Unset);
     EXPECT_TRUE(ctl("ChkNrUp").enabled);
     EXPECT_FALSE(visible("TxtMyBezirkA"));
     form->click(QStringLiteral("ChkNrUp"));
-    EXPECT_EQ(s.NrConst, 200);
+    EXPECT_EQ(s.NrConst, Numbering::Increasing);
     EXPECT_FALSE(ctl("ChkNrConst").enabled);
     form->click(QStringLiteral("ChKCWorPH"));
-    EXPECT_EQ(s.CwPhMode, 100);
+    EXPECT_EQ(s.CwPhMode, ModeRule::CwOrPhone);
     EXPECT_FALSE(ctl("ChkCWandPH").enabled);
     form->click(QStringLiteral("ChKCWorPH"));
     form->click(QStringLiteral("ChkCWandPH"));
-    EXPECT_EQ(s.CwPhMode, 200);
+    EXPECT_EQ(s.CwPhMode, ModeRule::CwAndPhone);
     EXPECT_FALSE(ctl("ChKCWorPH").enabled);
 }
 
