@@ -11,6 +11,7 @@
 #include "core/shared_state.h"
 #include "store/reference_data.h"
 #include "tests/support/desk_station.h"
+#include "tests/support/form_script.h"
 
 #include <QFile>
 #include <QStringList>
@@ -45,24 +46,11 @@ protected:
     // Runs script lines against `form`; fails the test on a script error. Returns what the
     // script printed.
     QString runScript(forms::FormModel& form, const QString& script) {
-        QString output;
-        QTextStream out(&output);
-        forms::ScriptRunner runner([&form]() -> forms::FormModel* { return &form; }, box, out);
-        QString text = script;
-        QTextStream in(&text);
-        QString error;
-        EXPECT_TRUE(runner.run(in, error)) << error.toStdString();
-        out.flush();
-        return output;
+        return runFormScript(form, box, script);
     }
 
     // The prompts of every message box shown so far.
-    QStringList prompts() const {
-        QStringList out;
-        for (const auto& m : box.shown())
-            out << m.prompt;
-        return out;
-    }
+    QStringList prompts() const { return shownPrompts(box); }
 
     QTemporaryDir dir;
     SharedState s;
