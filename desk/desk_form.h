@@ -195,6 +195,8 @@ private:
     bool messageKey(const QString& control, forms::KeyEvent& e);
     bool offLineDateTimeKey(const QString& control, const forms::KeyEvent& e);
     void keyDownTimeDate(const QString& control, forms::KeyEvent& e);
+    static int maxLength(const QString& control);
+    bool roomFor(const QString& control) const;
     void keyPressTime(int& ascii);
     void keyPressDate(int& ascii);
     bool validateTime();

@@ -208,9 +208,34 @@ void DeskForm::keyDownTimeDate(const QString&, KeyEvent& e) {
 // ---------------------------------------------------------------------------------------
 // Key-press: characters, Space and Enter.
 
+// The most characters a field holds: the call as the analysis reads it (15); the reports
+// (3); an exchange as the export columns hold it behind its report (12 - "599 " = 8); the
+// date (dd.mm.yy) and the time (hh:mm).
+int DeskForm::maxLength(const QString& control) {
+    if (control == desk_ctl::txtIndic) return scoring::kMaxCallChars;
+    if (control == desk_ctl::TxtRSTR1 || control == desk_ctl::TxtRSTE1) return 3;
+    if (control == desk_ctl::TxtRSTR2 || control == desk_ctl::TxtRSTE2) return 8;
+    if (control == desk_ctl::TxtDate) return 8;
+    if (control == desk_ctl::TxtUTC) return 5;
+    return -1;
+}
+
+bool DeskForm::roomFor(const QString& control) const {
+    const int max = maxLength(control);
+    if (max < 0 || !has(control)) return true;
+    // Blanks around the text are not stored: the trimmed text counts.
+    const forms::Control& f = ctl(control);
+    return f.text.trimmed().size() - std::max(0, f.selLength) < max;
+}
+
 void DeskForm::onKeyPress(const QString& control, int& ascii) {
     if (ascii >= 'a' && ascii <= 'z' && upperCasedField(control)) ascii -= 32;
     if (ascii == '"') ascii = 0; // never part of a call, a report or an exchange
+    // Control characters (DEL and the C1 block among them) are no text of any field.
+    if (ascii == 127 || (ascii >= 0x80 && ascii < 0xA0)) ascii = 0;
+    // A field takes no more than its column holds in the log and the exports; longer input
+    // is refused at the key, never cut later.
+    if (ascii >= 32 && !roomFor(control)) ascii = 0;
     if (control == desk_ctl::txtIndic || control == desk_ctl::TxtRSTR1 ||
         control == desk_ctl::TxtRSTR2)
         keys_.operatorTyped(control); // typing ends an automatic repeat

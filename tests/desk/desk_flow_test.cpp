@@ -74,15 +74,21 @@ TEST_F(Desk, CallFieldRefusesWhatNoCallHolds) {
     EXPECT_EQ(field("txtIndic"), QStringLiteral("DL1ABC/P"));
 }
 
-TEST_F(Desk, AnyTextInTheExchangeIsStoredAsTyped) {
+// Any text is stored as typed, up to what the field holds; control characters and text
+// beyond the field's length are refused at the key.
+TEST_F(Desk, AnyTextInTheExchangeIsStoredAsTypedUpToItsLength) {
     s.MyBezirk = QStringLiteral("100");
     open(205); // ARRL DX: the exchange is free text (state or power)
     run(QStringLiteral("type w1aw\nkey Space\n"));
-    const QString odd = QStringLiteral("O'K50%\\ÄÖ") + QString(150, QLatin1Char('X'));
+    const QString odd = QStringLiteral("O'K5") + QChar(0x7f) + QStringLiteral("0%\\Ä") +
+                        QString(150, QLatin1Char('X'));
     run(QStringLiteral("type ") + odd + QStringLiteral("\nkey Enter\n"));
     const auto rows = dbs.log.all();
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].rcvd, QStringLiteral("599 ") + odd.trimmed().toUpper());
+    EXPECT_EQ(rows[0].rcvd, QStringLiteral("599 O'K50%\\Ä"));
+    // The call field takes 15 characters, the analysis reads no more.
+    run(QStringLiteral("type abcdefghij12345678\n"));
+    EXPECT_EQ(field("txtIndic"), QStringLiteral("ABCDEFGHIJ12345"));
 }
 
 TEST_F(Desk, ReceivedSerialsArePaddedWhereTheContestSendsThem) {
