@@ -158,7 +158,8 @@ void DeskForm::findCountry(const QString& call) {
     if (found) {
         show(desk_ctl::TxtEroare, false);
     } else {
-        text(desk_ctl::TxtEroare) = call + QStringLiteral("  ") + QLatin1String(desk_text::kNotFound);
+        text(desk_ctl::TxtEroare) =
+            call + QStringLiteral("  ") + QLatin1String(desk_text::kNotFound);
         show(desk_ctl::TxtEroare, true);
     }
     const store::CountryRow row = found.value_or(store::CountryRow{});
