@@ -201,6 +201,7 @@ void ReviewWindow::build() {
     });
     binder_.bind(QLatin1String(rc::ListCbr), list_);
     panels->addWidget(list_, 1);
+    panels->addWidget(archivePanel(central), 2);
     right->addLayout(panels, 2);
 
     auto* gata = new QPushButton(central);
@@ -211,6 +212,38 @@ void ReviewWindow::build() {
     right->addWidget(gata, 0, Qt::AlignLeft);
     columns->addLayout(right, 1);
     setCentralWidget(central);
+}
+
+// The archive panel: the name field, its three buttons, and the archive folder's files.
+QWidget* ReviewWindow::archivePanel(QWidget* parent) {
+    auto* box = static_cast<QGroupBox*>(frame(rc::FraArh, parent));
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(label(QLatin1String(rc::LblNameDat), box), 0, 0);
+    layout->addWidget(field(rc::TxtNameDat, box), 0, 1, 1, 2);
+    int column = 0;
+    for (const char* name : {rc::CmdMem, rc::CmdArhivADI, rc::CmdSterg}) {
+        auto* button = new QPushButton(box);
+        button->setObjectName(QLatin1String(name));
+        button->setFocusPolicy(Qt::NoFocus);
+        const QString control = QLatin1String(name);
+        connect(button, &QPushButton::clicked, this, [this, control] { forward(control); });
+        binder_.bind(control, button);
+        layout->addWidget(button, 1, column++);
+    }
+    auto* files = new QListWidget(parent);
+    files->setObjectName(QLatin1String(rc::FilList));
+    files->setFocusPolicy(Qt::NoFocus);
+    connect(files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        model_.clickItem(QLatin1String(rc::FilList), item->text());
+        sync();
+    });
+    binder_.bind(QLatin1String(rc::FilList), files);
+    auto* holder = new QWidget(parent);
+    auto* stack = new QVBoxLayout(holder);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addWidget(box);
+    stack->addWidget(files, 1);
+    return holder;
 }
 
 void ReviewWindow::menus() {
@@ -256,7 +289,8 @@ void ReviewWindow::sync() {
     leftColumn_->setVisible(!file);
     // The header panels and the pick list take room only while one of them is shown.
     const bool panels = list_->isVisibleTo(this) || find(rc::FraLogCbr)->isVisibleTo(this) ||
-                        find(rc::FraLogSTF)->isVisibleTo(this);
+                        find(rc::FraLogSTF)->isVisibleTo(this) ||
+                        find(rc::FilList)->isVisibleTo(this);
     right_->setStretchFactor(panels_, panels ? 2 : 0);
     for (auto* view : {logGrid_, countryGrid_}) {
         const int selected = view == logGrid_ ? model_.logSelection() : model_.countrySelection();

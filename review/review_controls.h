@@ -128,6 +128,15 @@ inline constexpr char TxtSpecific1[] = "TxtSpecific1";         // Specific
 inline constexpr char TxtSoapBox1[] = "TxtSoapBox1";           // Soapbox
 inline constexpr char TxtQsoOrder1[] = "TxtQsoOrder1";         // QsoOrder (the header line only)
 
+// Archive panel "SAVE LOG IN HDD": a log saved under a name of the operator's choice.
+inline constexpr char FraArh[] = "FraArh";
+inline constexpr char LblNameDat[] = "LblNameDat"; // "Name file :"
+inline constexpr char TxtNameDat[] = "TxtNameDat"; // the name, without folder
+inline constexpr char FilList[] = "FilList";       // the archive folder's files; a click takes one
+inline constexpr char CmdMem[] = "CmdMem";         // "Save TEXT file"
+inline constexpr char CmdArhivADI[] = "CmdArhivADI"; // "Save ADIF file"
+inline constexpr char CmdSterg[] = "CmdSterg";       // "Delete       file"
+
 // Shared by both header panels.
 inline constexpr char CmdGata[] = "CmdGata"; // finishes the header input
 inline constexpr char ListCbr[] = "ListCbr"; // the pick list; afterwards the written file

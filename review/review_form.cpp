@@ -3,9 +3,12 @@
 #include "core/recorded_ask.h"
 #include "platform/files.h"
 #include "platform/help_file.h"
+#include "review/adif.h"
 #include "review/log_folders.h"
 #include "review/review_controls.h"
+#include "review/text_log.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -198,8 +201,9 @@ constexpr BandOption kBandOptions[] = {
     {rc::OpB80, rc::OpBD80, "Log &80 m", 80}, {rc::Opb160, rc::OpBD160, "Log 1&60 m", 160},
 };
 
-constexpr const char* kPanels[] = {rc::Frame1, rc::Frame2, rc::Frame3,    rc::Frame4,   rc::Frame5,
-                                   rc::Frame7, rc::Frame8, rc::FraLogCbr, rc::FraLogSTF};
+constexpr const char* kPanels[] = {rc::Frame1,    rc::Frame2, rc::Frame3, rc::Frame4,
+                                   rc::Frame5,    rc::Frame7, rc::Frame8, rc::FraLogCbr,
+                                   rc::FraLogSTF, rc::FraArh, rc::FilList};
 
 constexpr const char* kGrids[] = {rc::DBGrid9, rc::DBGrid6, rc::DBGrid7, rc::DBGrid8};
 
@@ -305,6 +309,13 @@ void ReviewForm::buildControls() {
     add(QLatin1String(rc::FraLogSTF), ControlKind::Frame,
         QStringLiteral("ENTER DATA STF (DARC FORMAT)"));
     fields(kStfFields);
+    add(QLatin1String(rc::FraArh), ControlKind::Frame, QLatin1String(rt::kArchiveCaption));
+    add(QLatin1String(rc::LblNameDat), ControlKind::Label, QStringLiteral("Name file :"));
+    add(QLatin1String(rc::TxtNameDat), ControlKind::Text);
+    add(QLatin1String(rc::FilList), ControlKind::List);
+    add(QLatin1String(rc::CmdMem), ControlKind::Button, QStringLiteral("Save TEXT file"));
+    add(QLatin1String(rc::CmdArhivADI), ControlKind::Button, QStringLiteral("Save ADIF file"));
+    add(QLatin1String(rc::CmdSterg), ControlKind::Button, QStringLiteral("Delete       file"));
     add(QLatin1String(rc::CmdGata), ControlKind::Button, QLatin1String(rt::kGataRomanian));
     add(QLatin1String(rc::ListCbr), ControlKind::List);
     for (const char* grid : kGrids)
@@ -369,6 +380,18 @@ void ReviewForm::onClick(const QString& control) {
         pick();
     } else if (control == QLatin1String(rc::CmdGata)) {
         finishInput();
+    } else if (control == QLatin1String(rc::CmdMem)) {
+        saveArchive(50);
+    } else if (control == QLatin1String(rc::CmdArhivADI)) {
+        saveArchive(60);
+    } else if (control == QLatin1String(rc::CmdSterg)) {
+        deleteArchive();
+    } else if (control == QLatin1String(rc::FilList)) {
+        const forms::Control& files = ctl(control);
+        if (files.listIndex < 0 || files.listIndex >= files.items.size()) return;
+        text(rc::TxtNameDat) = files.items.at(files.listIndex);
+        archiveNameChanged();
+        focusAtEnd(QLatin1String(rc::TxtNameDat));
     }
 }
 
@@ -402,7 +425,9 @@ void ReviewForm::menu(const QString& name) {
         openCabrillo();
     } else if (is(rc::mnuFormatSTF)) {
         openStf();
-    } else if (is(rc::mnutxt) || is(rc::mnuArhiva)) {
+    } else if (is(rc::mnuArhiva)) {
+        openArchive();
+    } else if (is(rc::mnutxt)) {
         ask(msg::kOkOnly | msg::kInformation, QLatin1String(rt::kLaterFormat),
             QLatin1String(rt::kSaveTitle));
     } else if (is(rc::mnuBeenden)) {
@@ -487,7 +512,9 @@ void ReviewForm::showLog(const QString& band) {
         std::vector<review::GridRow> out;
         out.reserve(rows.size());
         for (const store::QsoRow& r : rows)
-            out.push_back({r.id, store::cells(r)});
+            out.push_back({r.id,
+                           {QString::number(r.id), r.callsign, r.data, r.utc, r.bnd, r.sent, r.rcvd,
+                            r.md, r.pfx, r.mlt, r.mlt1, r.pct}});
         return out;
     };
     if (band.isEmpty())
@@ -615,6 +642,10 @@ bool ReviewForm::copyLogBeforeDelete() {
 
 void ReviewForm::onKeyDown(const QString& control, forms::KeyEvent& e) {
     if (e.key != forms::Key::Enter) return;
+    if (control == QLatin1String(rc::TxtNameDat)) {
+        e.swallowed = true;
+        return archiveNameChanged();
+    }
     const bool country = isField(control, kCountryFields);
     if (!isField(control, kCabrilloFields) && !isField(control, kStfFields) && !country) return;
     e.swallowed = true;
@@ -625,8 +656,13 @@ void ReviewForm::onKeyDown(const QString& control, forms::KeyEvent& e) {
 
 void ReviewForm::onKeyPress(const QString& control, int& ascii) {
     const bool upper = isField(control, kCabrilloFields) || isField(control, kStfFields) ||
-                       (isField(control, kCountryFields) && control != QLatin1String(rc::TxtCQ));
+                       (isField(control, kCountryFields) && control != QLatin1String(rc::TxtCQ)) ||
+                       control == QLatin1String(rc::TxtNameDat);
     if (upper && ascii >= 'a' && ascii <= 'z') ascii -= 'a' - 'A';
+}
+
+void ReviewForm::onChange(const QString& control) {
+    if (control == QLatin1String(rc::TxtNameDat)) archiveNameChanged();
 }
 
 void ReviewForm::onFocusIn(const QString& control) {
@@ -941,6 +977,143 @@ void ReviewForm::showWrittenFile(const QString& path) {
     list.visible = true;
     fileShown_ = true;
     listTakesPicks_ = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// The archive panel.
+
+void ReviewForm::openArchive() {
+    clearPanels();
+    hidePanels();
+    const review::FolderResult folder =
+        review::ensureExportFolder(state_.DataDir, review::kArchiveFolder);
+    if (!folder.error.isEmpty()) {
+        ask(msg::kOkOnly | msg::kExclamation, folder.error, QLatin1String(rt::kArchiveCaption));
+        return;
+    }
+    if (folder.created)
+        ask(msg::kOkOnly, review::folderCreatedMessage(state_.DataDir, review::kArchiveFolder),
+            QString());
+    show(rc::FraArh, true);
+    show(rc::ListCbr, false);
+    show(rc::CmdGata, false);
+    fileShown_ = false;
+    outputTarget_ = OutputTarget::ArchiveFolder;
+    exportFormat_ = ExportFormat::Text;
+    listArchive();
+    focusAtEnd(QLatin1String(rc::TxtNameDat));
+}
+
+// The field's text is the archive name; a typed ".TXT" or ".ADI" (either case) is taken off
+// the name and the field and sets the kind the delete button goes by.
+void ReviewForm::archiveNameChanged() {
+    forms::Control& field = ctl(QLatin1String(rc::TxtNameDat));
+    const QString end = field.text.right(4);
+    int kind = 0;
+    if (end == QLatin1String(".TXT") || end == QLatin1String(".txt")) kind = 50;
+    if (end == QLatin1String(".ADI") || end == QLatin1String(".adi")) kind = 60;
+    if (kind != 0) {
+        typedKind_ = kind;
+        field.text.chop(4);
+        field.selStart = std::min(field.selStart, static_cast<int>(field.text.size()));
+        field.selLength = 0;
+    }
+    archiveName_ = field.text;
+}
+
+// A name is a bare file name of the archive folder: no folder, no way out of it.
+bool ReviewForm::archiveNameUsable(const QString& name, const QString& title) {
+    if (name.isEmpty()) {
+        ask(msg::kOkOnly, QLatin1String(rt::kNameMissing), QString());
+        focusAtEnd(QLatin1String(rc::TxtNameDat));
+        return false;
+    }
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1String("..")) || name.contains(QLatin1Char(':')) ||
+        QDir::isAbsolutePath(name)) {
+        ask(msg::kOkOnly | msg::kExclamation,
+            QStringLiteral("\"%1\" is not a file name of the archive folder: type the name "
+                           "alone, without \"/\", \"\\\", \"..\" or a drive.")
+                .arg(name),
+            title);
+        focusAtEnd(QLatin1String(rc::TxtNameDat));
+        return false;
+    }
+    return true;
+}
+
+void ReviewForm::saveArchive(int kind) {
+    archiveKind_ = kind;
+    const QString name = archiveName_.trimmed();
+    if (!archiveNameUsable(name, QLatin1String(rt::kArchiveCaption))) return;
+    const review::FolderResult folder =
+        review::ensureExportFolder(state_.DataDir, review::kArchiveFolder);
+    const auto failed = [&](const QString& why) {
+        ask(msg::kOkOnly | msg::kExclamation, QLatin1String(rt::kNotSaved) + why,
+            QLatin1String(rt::kArchiveCaption));
+    };
+    if (!folder.error.isEmpty()) return failed(folder.error);
+    const bool adif = kind == 60;
+    const QString path =
+        childPath(folder.path, name + (adif ? QStringLiteral(".adi") : QStringLiteral(".txt")));
+    review::PassResult result;
+    if (adif) {
+        review::AdifWriter writer(
+            archiveName_, review::adifComment(state_.ContestCode, state_.StartDateFmt.toString()));
+        result = review::exportToFile(queries_, writer, path);
+    } else {
+        review::TextArchiveWriter writer(state_.MyCall, text(rc::TxtContest),
+                                         contest().textPointsGap);
+        result = review::exportToFile(queries_, writer, path);
+    }
+    if (!result.ok) return failed(result.error);
+    lastExportPath_ = path;
+    closeArchive();
+}
+
+void ReviewForm::deleteArchive() {
+    const QString name = text(rc::TxtNameDat).trimmed();
+    if (!archiveNameUsable(name, QLatin1String(rt::kArchiveDeleteTitle))) return;
+    if (ask(kYesNoQuestion | msg::kDefault2,
+            QLatin1String(rt::kArchiveDeletePrompt) + name + QStringLiteral(" ?"),
+            QLatin1String(rt::kArchiveDeleteTitle)) != msg::kYes)
+        return;
+    // Without a kind typed with a name nothing is deleted.
+    if (typedKind_ == 50 || typedKind_ == 60) {
+        const QString folder = review::exportFolder(state_.DataDir, review::kArchiveFolder);
+        const QString path = childPath(
+            folder, name + (typedKind_ == 60 ? QStringLiteral(".adi") : QStringLiteral(".txt")));
+        QFile file(path);
+        if (!file.exists()) {
+            ask(msg::kOkOnly | msg::kExclamation,
+                QStringLiteral("Nothing was deleted: there is no file %1.").arg(path),
+                QLatin1String(rt::kArchiveDeleteTitle));
+        } else if (!file.remove()) {
+            ask(msg::kOkOnly | msg::kExclamation,
+                QStringLiteral("Nothing was deleted: %1: %2").arg(path, file.errorString()),
+                QLatin1String(rt::kArchiveDeleteTitle));
+        }
+    }
+    listArchive();
+    text(rc::TxtNameDat).clear();
+    archiveNameChanged();
+}
+
+// The archive folder's files, by name.
+void ReviewForm::listArchive() {
+    forms::Control& files = ctl(QLatin1String(rc::FilList));
+    files.items = QDir(review::exportFolder(state_.DataDir, review::kArchiveFolder))
+                      .entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    files.listIndex = -1;
+    files.visible = true;
+}
+
+// After a save: the new file listed, the panel hidden, the name emptied.
+void ReviewForm::closeArchive() {
+    listArchive();
+    show(rc::FraArh, false);
+    text(rc::TxtNameDat).clear();
+    archiveNameChanged();
 }
 
 } // namespace korvel

@@ -51,6 +51,10 @@ inline constexpr const char* kInsertedPrompt = "OK?";
 inline constexpr const char* kInsertedTitle = "OK ? ";
 inline constexpr const char* kSaveTitle = "SAVE LOG";
 inline constexpr const char* kNotSaved = "NOTHING WAS SAVED. ";
+inline constexpr const char* kArchiveCaption = "SAVE LOG IN HDD";
+inline constexpr const char* kNameMissing = "Please print in textbox, NAME FILE";
+inline constexpr const char* kArchiveDeletePrompt = "VRETI SA STERGETI FISIERUL ";
+inline constexpr const char* kArchiveDeleteTitle = "STERGERE?";
 inline constexpr const char* kLaterFormat =
     "This output is not part of this version yet: use Format CABRILLO or Format STF.";
 } // namespace review_text
@@ -96,12 +100,18 @@ public:
     OutputTarget outputTarget() const { return outputTarget_; }
     ExportFormat exportFormat() const { return exportFormat_; }
     int confirmState() const { return confirmState_; }
+    // The archive panel: the name as stored (extension removed), the kind of the last name
+    // typed with an extension (50 text, 60 ADIF, 0 none yet), the kind of the last save.
+    const QString& archiveName() const { return archiveName_; }
+    int typedKind() const { return typedKind_; }
+    int archiveKind() const { return archiveKind_; }
 
 protected:
     void onKeyDown(const QString& control, forms::KeyEvent& e) override;
     void onKeyPress(const QString& control, int& ascii) override;
     void onClick(const QString& control) override;
     void onDblClick(const QString& control) override;
+    void onChange(const QString& control) override;
     void onFocusIn(const QString& control) override;
 
 private:
@@ -150,6 +160,15 @@ private:
     void showWrittenFile(const QString& path);
     void notSaved(const QString& why);
 
+    // The archive panel.
+    void openArchive();
+    void archiveNameChanged();
+    bool archiveNameUsable(const QString& name, const QString& title);
+    void saveArchive(int kind);
+    void deleteArchive();
+    void listArchive();
+    void closeArchive();
+
     SharedState& state_;
     store::Databases& dbs_;
     store::ReviewQueries queries_;
@@ -171,6 +190,9 @@ private:
     bool fileShown_ = false;
     QString lastExportPath_;
     bool exitConfirmed_ = false;
+    QString archiveName_;
+    int typedKind_ = 0;
+    int archiveKind_ = 0;
 };
 
 } // namespace korvel

@@ -154,6 +154,26 @@ TEST_F(ReviewWindowTest, CabrilloPanelFilledAtTheKeyboardWritesAndShowsTheFile) 
     EXPECT_EQ(list->item(list->count() - 1)->text(), QStringLiteral("END-OF-LOG:"));
 }
 
+TEST_F(ReviewWindowTest, ArchivePanelSavesTheTypedNameAndListsTheFile) {
+    log({{"DL1ABC", "28.11.26", "10:00", "20", "599 28", "599 14", "CW", "DL", "14", "1"}});
+    open();
+    menu(rc::mnuArhiva);
+    ASSERT_TRUE(find<QGroupBox>(rc::FraArh)->isVisible());
+    ASSERT_EQ(box.shown().size(), 1u); // the archive folder was created
+    box.clear();
+    click(rc::TxtNameDat);
+    type(QStringLiteral("contest.adi"));
+    EXPECT_EQ(find<QLineEdit>(rc::TxtNameDat)->text(), QStringLiteral("CONTEST"));
+    QTest::mouseClick(find<QPushButton>(rc::CmdArhivADI), Qt::LeftButton);
+    EXPECT_TRUE(box.shown().empty());
+    EXPECT_TRUE(readFile(form->lastExportPath()).startsWith(" LOG CONTEST ADIF export <EOH> \r\n"));
+    EXPECT_FALSE(find<QGroupBox>(rc::FraArh)->isVisible());
+    EXPECT_TRUE(find<QLineEdit>(rc::TxtNameDat)->text().isEmpty());
+    auto* files = find<QListWidget>(rc::FilList);
+    ASSERT_TRUE(files->isVisible());
+    EXPECT_EQ(files->findItems(QStringLiteral("CONTEST.adi"), Qt::MatchExactly).size(), 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
