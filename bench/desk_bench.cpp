@@ -192,7 +192,7 @@ void BM_AnalyseCall(benchmark::State& state, Timings& timings, Calls which) {
         st.text("TxtRSTR2").clear();
         desk.focusAtEnd(QStringLiteral("txtIndic"));
         timings.time([&] { desk.analyseCall(); });
-        dupes += desk.dupeState() == 10;
+        dupes += desk.dupeState() == DupeState::Refused;
         unknown += desk.ctl(QStringLiteral("TxtEroare")).visible;
     }
     if (unknown) state.SkipWithError("a call found no country");
