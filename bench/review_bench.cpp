@@ -1,7 +1,8 @@
-// The review screen on a 100,000-QSO log: re-scoring, the Cabrillo and STF files written by
+// The review screen on a 100,000-QSO log: re-scoring, the Cabrillo, STF and ADIF files written by
 // the export pass, the screen opened, and a band view and Log General shown (offscreen).
 #include "app/review_window.h"
 #include "bench/bench_log.h"
+#include "review/adif.h"
 #include "review/cabrillo.h"
 #include "review/review_controls.h"
 #include "review/stf.h"
@@ -64,6 +65,13 @@ void BM_StfFile(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_StfFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_AdifFile(benchmark::State& state) {
+    writeFile(state, [] {
+        return review::AdifWriter(QStringLiteral("BENCH"), review::adifComment(201, {}));
+    });
+}
+BENCHMARK(BM_AdifFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // From LOG to the review screen painted: the model's load (re-scoring, the grids bound) and
 // the window shown with the first page of the log.

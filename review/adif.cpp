@@ -2,49 +2,86 @@
 
 #include "core/contest_exports.h"
 
+#include <algorithm>
+
 namespace korvel::review {
 
 QString adifHeadLine(const QString& name) {
     return QStringLiteral(" LOG ") + name + QStringLiteral(" ADIF export <EOH> ");
 }
 
-QString adifField(const char* tag, const QString& value) {
-    return QLatin1Char('<') + QLatin1String(tag) + QLatin1Char(':') +
-           QString::number(value.size()) + QLatin1Char('>') + value;
-}
-
 namespace {
 
-bool isWholeNumber(const QString& text) {
+// Appends "<TAG:length>value" to `line` without a string of its own.
+void putField(QString& line, QLatin1StringView tag, QStringView value) {
+    line += QLatin1Char('<');
+    line += tag;
+    line += QLatin1Char(':');
+    line += QString::number(value.size());
+    line += QLatin1Char('>');
+    line += value;
+}
+
+bool isWholeNumber(QStringView text) {
     if (text.isEmpty()) return false;
     for (const QChar c : text)
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
     return true;
 }
 
-QString exchangeField(const char* numberTag, const char* stringTag, const QString& value) {
-    return adifField(isWholeNumber(value) ? numberTag : stringTag, value);
-}
-
 } // namespace
 
+QString adifField(const char* tag, const QString& value) {
+    QString line;
+    putField(line, QLatin1StringView(tag), value);
+    return line;
+}
+
 QString adifRecord(const ExportRecord& r, const QString& comment) {
-    const QString mode = r.mode.trimmed();
-    const QString sentExchange = exchangeOf(r.sent, mode).trimmed();
-    const QString rcvdExchange = exchangeOf(r.received, mode).trimmed();
+    const QStringView mode = QStringView(r.mode).trimmed();
+    const bool ssb = mode == QLatin1String("SSB");
+    const QStringView sent = QStringView(r.sent).trimmed();
+    const QStringView rcvd = QStringView(r.received).trimmed();
+    const qsizetype reportSize = ssb ? 2 : 3;
+    const qsizetype exchangeStart = ssb ? 3 : 4;
+    const QStringView sentExchange =
+        sent.size() > exchangeStart ? sent.mid(exchangeStart).trimmed() : QStringView();
+    const QStringView rcvdExchange =
+        rcvd.size() > exchangeStart ? rcvd.mid(exchangeStart).trimmed() : QStringView();
+    // Date "dd.mm.yy" and time "hh:mm" as stored, cut safely however short they are.
+    const auto piece = [](const QString& text, qsizetype pos, qsizetype n) {
+        const QStringView v(text);
+        return pos >= v.size() ? QStringView() : v.sliced(pos, std::min(n, v.size() - pos));
+    };
+    QString qsoDate;
+    qsoDate.reserve(8);
+    qsoDate += QLatin1String("20");
+    qsoDate += piece(r.date, 6, 2);
+    qsoDate += piece(r.date, 3, 2);
+    qsoDate += piece(r.date, 0, 2);
+    QString timeOn;
+    timeOn.reserve(4);
+    timeOn += piece(r.time, 0, 2);
+    timeOn += piece(r.time, 3, 2);
     QString line;
     line.reserve(200);
-    line += adifField("CALL", r.call.trimmed());
-    line += adifField("QSO_DATE", QStringLiteral("20") + r.date.mid(6, 2) + r.date.mid(3, 2) +
-                                      r.date.mid(0, 2));
-    line += adifField("TIME_ON", r.time.mid(0, 2) + r.time.mid(3, 2));
-    line += adifField("MODE", mode);
-    line += adifField("BAND", r.band.trimmed() + QLatin1Char('m'));
-    line += adifField("RST_SENT", reportOf(r.sent, mode));
-    line += exchangeField("STX", "STX_STRING", sentExchange);
-    line += adifField("RST_RCVD", reportOf(r.received, mode));
-    line += exchangeField("SRX", "SRX_STRING", rcvdExchange);
-    line += adifField("COMMENT", comment);
+    putField(line, QLatin1StringView("CALL"), QStringView(r.call).trimmed());
+    putField(line, QLatin1StringView("QSO_DATE"), qsoDate);
+    putField(line, QLatin1StringView("TIME_ON"), timeOn);
+    putField(line, QLatin1StringView("MODE"), mode);
+    const QStringView band = QStringView(r.band).trimmed();
+    line += QLatin1String("<BAND:");
+    line += QString::number(band.size() + 1);
+    line += QLatin1Char('>');
+    line += band;
+    line += QLatin1Char('m');
+    putField(line, QLatin1StringView("RST_SENT"), sent.left(reportSize));
+    putField(line, QLatin1StringView(isWholeNumber(sentExchange) ? "STX" : "STX_STRING"),
+             sentExchange);
+    putField(line, QLatin1StringView("RST_RCVD"), rcvd.left(reportSize));
+    putField(line, QLatin1StringView(isWholeNumber(rcvdExchange) ? "SRX" : "SRX_STRING"),
+             rcvdExchange);
+    putField(line, QLatin1StringView("COMMENT"), comment);
     line += QLatin1String("<EOR>");
     return line;
 }
