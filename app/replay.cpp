@@ -240,21 +240,8 @@ public:
     }
 
     bool dump(const QString&, QString&) {
-        for (const store::QsoRow& r : session_.dbs.log.all()) {
-            const QStringList cols = {QString::number(r.id),
-                                      r.callsign,
-                                      r.data,
-                                      r.utc,
-                                      r.bnd,
-                                      r.sent,
-                                      r.rcvd,
-                                      r.md,
-                                      r.pfx,
-                                      r.mlt,
-                                      r.mlt1,
-                                      r.pct};
-            out_ << quotedRow(cols) << '\n';
-        }
+        for (const store::QsoRow& r : session_.dbs.log.all())
+            out_ << quotedRow(store::cells(r)) << '\n';
         return true;
     }
 

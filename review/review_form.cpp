@@ -512,9 +512,7 @@ void ReviewForm::showLog(const QString& band) {
         std::vector<review::GridRow> out;
         out.reserve(rows.size());
         for (const store::QsoRow& r : rows)
-            out.push_back({r.id,
-                           {QString::number(r.id), r.callsign, r.data, r.utc, r.bnd, r.sent, r.rcvd,
-                            r.md, r.pfx, r.mlt, r.mlt1, r.pct}});
+            out.push_back({r.id, store::cells(r)});
         return out;
     };
     if (band.isEmpty())
