@@ -13,6 +13,13 @@ namespace korvel::platform {
 
 namespace {
 
+// Hamlib is not safe to call from two threads at once (it switches the C locale while it opens
+// a rig and formats numbers): every call from a polling thread holds this lock.
+std::mutex& hamlibLock() {
+    static std::mutex m;
+    return m;
+}
+
 void quietHamlib() {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -118,6 +125,7 @@ void HamlibRig::loop(RigParams p, std::uint64_t gen) {
     const QString what = p.model == kRigModelNetRigctl ? QStringLiteral("rigctld at %1")
                                                        : QStringLiteral("the radio on %1");
     while (wait(0, false)) {
+        std::unique_lock hamlib(hamlibLock());
         RIG* rig = rig_init(static_cast<rig_model_t>(p.model));
         if (!rig) {
             fail(QStringLiteral("RIG CONTROL: Hamlib has no rig model %1").arg(p.model));
@@ -127,6 +135,7 @@ void HamlibRig::loop(RigParams p, std::uint64_t gen) {
             setConf(rig, "timeout", QStringLiteral("500"));
             setConf(rig, "retry", QStringLiteral("0"));
             const int rc = rig_open(rig);
+            hamlib.unlock();
             if (rc != RIG_OK) {
                 fail(QStringLiteral("RIG CONTROL: cannot open %1: %2")
                          .arg(what.arg(p.path), hamlibError(rc)));
@@ -139,6 +148,7 @@ void HamlibRig::loop(RigParams p, std::uint64_t gen) {
                         if (quit_) break;
                         tune.swap(tune_);
                     }
+                    hamlib.lock();
                     if (tune) {
                         if (!tune->mode.isEmpty()) {
                             const rmode_t m = rig_parse_mode(tune->mode.toLatin1().constData());
@@ -152,23 +162,29 @@ void HamlibRig::loop(RigParams p, std::uint64_t gen) {
                     rmode_t mode = RIG_MODE_NONE;
                     pbwidth_t width = 0;
                     const int mrc = rig_get_mode(rig, RIG_VFO_CURR, &mode, &width);
+                    const QString modeText =
+                        mrc == RIG_OK ? QString::fromLatin1(rig_strrmode(mode)) : QString();
+                    hamlib.unlock();
                     if (frc != RIG_OK) {
                         fail(QStringLiteral("RIG CONTROL: %1 does not answer: %2")
                                  .arg(what.arg(p.path), hamlibError(frc)));
                         break;
                     }
                     const RigReading r{std::llround(freq),
-                                       mrc == RIG_OK ? QString::fromLatin1(rig_strrmode(mode))
-                                                     : (last ? last->mode : QString())};
+                                       mrc == RIG_OK ? modeText : (last ? last->mode : QString())};
                     if (down || !last || *last != r) deliver(gen, [this, r] { emit reading(r); });
                     down = false;
                     last = r;
                     if (!wait(std::max(p.pollMs, 10), true)) break;
                 }
+                hamlib.lock();
                 rig_close(rig);
+                hamlib.unlock();
             }
+            hamlib.lock();
             rig_cleanup(rig);
         }
+        if (hamlib.owns_lock()) hamlib.unlock();
         if (!wait(down ? retryMs : 0, false)) break;
         if (down) retryMs = std::min(retryMs * 2, p.retryMaxMs);
     }

@@ -41,6 +41,8 @@ TelnetCluster::TelnetCluster(QObject* parent) : QObject(parent) {
 }
 
 TelnetCluster::~TelnetCluster() {
+    // A cluster being destroyed tells its owner nothing more.
+    blockSignals(true);
     stop();
 }
 

@@ -254,7 +254,7 @@ TEST(SettingsFile, BinaryLinesStopTheReadWithTheirLineNumber) {
     };
     const Case cases[] = {
         {"control characters", "\"DL1ABC\"\r\n\"1\"\r\n\"E\x01u\x02\"\r\n\"28\"\r\n", 2, "line 3"},
-        {"a NUL byte", QByteArray("\"DL1ABC\"\r\n\"1\"\r\n\"Eu\"\r\n\"2\0\"\r\n", 29), 3, "line 4"},
+        {"a NUL byte", QByteArray("\"DL1ABC\"\r\n\"1\"\r\n\"Eu\"\r\n\"2\0\"\r\n", 27), 3, "line 4"},
         {"invalid UTF-8", "\"DL1ABC\"\r\n\xff\xfe\x80garbage\r\n", 1, "line 2"},
         {"a cut multi-byte character", "\"DL1ABC\"\r\n\"1\"\r\n\"\xc3\"\r\n", 2, "line 3"},
         {"garbage from the first byte", QByteArray("\x7f\x45LF\x02\x01\x01\0\0", 9), 0, "line 1"},
