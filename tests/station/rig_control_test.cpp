@@ -121,6 +121,11 @@ private:
 };
 
 TEST(HamlibRigTest, RigctldGoesAwayAndComesBackWithoutAFreeze) {
+#if defined(__SANITIZE_ADDRESS__)
+    // Hamlib's network backend switches the C locale from a thread of its own while a rig is
+    // opened; AddressSanitizer reports that race inside the library. The plain build runs it.
+    GTEST_SKIP() << "Hamlib's own threads race in setlocale under AddressSanitizer";
+#endif
     if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
         GTEST_SKIP() << "rigctld is not installed (Debian package libhamlib-utils)";
     int port = 0;
