@@ -6,6 +6,7 @@
 #include "review/cabrillo.h"
 #include "review/review_controls.h"
 #include "review/stf.h"
+#include "scoring/contests/registry.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
 
@@ -31,7 +32,7 @@ struct Data {
 Data* g_data = nullptr;
 
 void BM_Rescore(benchmark::State& state) {
-    const ContestExports& contest = contestExports(201);
+    const ContestExports& contest = scoring::contestExports(201);
     for (auto _ : state)
         benchmark::DoNotOptimize(review::rescore(g_data->dbs.log, contest));
 }

@@ -3,6 +3,8 @@
 // setup screen and the desk. Each row lives in its contest's file under scoring/contests/,
 // beside the contest's rules; the registry there lists the contests in catalogue order.
 
+#include "core/contest_exports.h"
+
 #include <QString>
 
 #include <array>
@@ -96,6 +98,8 @@ struct ContestInfo {
     ZoneExchange zone = ZoneExchange::None;
     // Log General: the numbering and mode choices and the constant number of the setup screen.
     bool logGeneral = false;
+    // What the review screen and the export files need to know.
+    ContestExports exports = {};
 };
 
 // Whether an own prefix qualifies for the contest's own-exchange field.

@@ -1,9 +1,9 @@
 #pragma once
 // What the review screen and the export files need to know about one contest: the export
 // formats it offers, how its claimed totals are counted, its name in an STF file, the
-// learned table it shows and the widths of its Cabrillo exchange columns. Plain data, one
-// row per contest (review/contest_exports.cpp); code reads the fields and never asks which
-// contest is running.
+// learned table it shows and the widths of its Cabrillo exchange columns. Plain data, part
+// of each contest's catalogue row (scoring/contests/); code reads the fields and never asks
+// which contest is running.
 
 namespace korvel {
 
@@ -16,8 +16,6 @@ enum class LearnedTableView {
 };
 
 struct ContestExports {
-    int code = 0;
-
     // Export menu items offered on the review screen.
     bool offersCabrillo = true;
     bool offersStf = true;
@@ -60,9 +58,5 @@ struct ContestExports {
     // Still to come with the text log and the printouts: the printed log's title and the
     // summary sheet's title.
 };
-
-// The row of a contest code; an unknown code gets a row with every export offered and
-// nothing counted beyond 10 to 80 m.
-const ContestExports& contestExports(int code);
 
 } // namespace korvel

@@ -1,6 +1,6 @@
 #include "review/adif.h"
 
-#include "core/contest_exports.h"
+#include "scoring/contests/registry.h"
 
 #include <algorithm>
 
@@ -87,7 +87,7 @@ QString adifRecord(const ExportRecord& r, const QString& comment) {
 }
 
 QString adifComment(int contestCode, const QString& startDate) {
-    const ContestExports& c = contestExports(contestCode);
+    const ContestExports& c = scoring::contestExports(contestCode);
     QString text = QLatin1String(c.adifComment);
     if (c.adifCommentDated) text += startDate;
     return text.trimmed();

@@ -6,7 +6,6 @@
 // Everything outside the model comes in through the constructor and the callbacks, so that
 // tests and the replay command drive it without a display.
 
-#include "core/contest_exports.h"
 #include "core/shared_state.h"
 #include "forms/form_model.h"
 #include "forms/message_box.h"
@@ -14,6 +13,7 @@
 #include "review/grid_model.h"
 #include "review/rescoring.h"
 #include "review/stf.h"
+#include "scoring/contests/registry.h"
 #include "store/reference_data.h"
 #include "store/review_queries.h"
 
@@ -115,7 +115,7 @@ protected:
     void onFocusIn(const QString& control) override;
 
 private:
-    const ContestExports& contest() const { return contestExports(state_.ContestCode); }
+    const ContestExports& contest() const { return scoring::contestExports(state_.ContestCode); }
     void buildControls();
     void show(const char* name, bool visible) { ctl(QLatin1String(name)).visible = visible; }
     QString& text(const char* name) { return ctl(QLatin1String(name)).text; }

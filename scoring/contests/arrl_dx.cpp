@@ -26,6 +26,12 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = k160On,
     .focusExchangeField = true,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "ARRL ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "ARRL Dx Contest "},
 };
 
 class ArrlDx final : public Contest {

@@ -21,6 +21,14 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = k160On,
     .focusExchangeField = true,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "CQ-WPX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .logGeneral160 = true,
+                .exportTotals160 = true,
+                .adifComment = " WPX CONTEST "},
 };
 
 } // namespace

@@ -20,6 +20,14 @@ const ContestInfo kRow{
     .bandButtons = k160On,
     .focusExchangeField = true,
     .zone = ZoneExchange::Cq,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "CQ-WW ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .logGeneral160 = true,
+                .exportTotals160 = true,
+                .adifComment = " CQWWDX CONTEST "},
 };
 
 class CqWw final : public Contest {

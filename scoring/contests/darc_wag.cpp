@@ -28,6 +28,10 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::Shown,
     .bandButtons = kBandsKept,
     .focusExchangeField = true,
+    .exports = {.stfName = "DARC-WAG ",
+                .learnedTable = LearnedTableView::CallDok,
+                .adifComment = " WORKED ALL GERMANY ",
+                .adifCommentDated = true},
 };
 
 bool isDl(const QString& pfx) {

@@ -27,6 +27,10 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::Shown,
     .bandButtons = k160On,
     .focusExchangeField = true,
+    .exports = {.stfName = "EU-Champ ",
+                .claims160 = true,
+                .adifComment = " EU Champ ",
+                .adifCommentDated = true},
 };
 
 class EuChamp final : public Contest {

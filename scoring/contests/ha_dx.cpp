@@ -28,6 +28,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::Shown,
     .bandButtons = k160On,
     .focusExchangeField = true,
+    .exports = {.stfName = "HA-DX ",
+                .claims160 = true,
+                .countryPanel = false,
+                .adifComment = " HA DX CONTEST ",
+                .adifCommentDated = true},
 };
 
 bool isHa(const QString& pfx) {

@@ -23,6 +23,12 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = On,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "Helvetia DX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Helvetia Contest "},
 };
 
 class Helvetia final : public HomeCountryRules {

@@ -23,6 +23,12 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = On,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "Holyland DX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Holyland DX Contest "},
 };
 
 class HolylandDx final : public HomeCountryRules {

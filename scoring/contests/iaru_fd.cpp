@@ -21,6 +21,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kBandsKept,
     .focusExchangeField = true,
+    .exports = {.offersCabrillo = false,
+                .stfName = "IARU-FD ",
+                .learnedTable = LearnedTableView::Hidden,
+                .adifComment = " FIELDDAY ",
+                .adifCommentDated = true},
 };
 
 class IaruFieldDay final : public Contest {

@@ -20,6 +20,12 @@ const ContestInfo kRow{
     .bandButtons = k160On,
     .focusExchangeField = true,
     .zone = ZoneExchange::Itu,
+    .exports = {.offersStf = false,
+                .stfName = "IARU-HF ",
+                .claims160 = true,
+                .logGeneral160 = true,
+                .exportTotals160 = true,
+                .adifComment = " IARU WORLD CHAMP "},
 };
 
 class IaruHf final : public Contest {

@@ -23,6 +23,10 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = Off,
+    .exports = {.stfName = "Keymen's Club ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Keymen's Club Contest"},
 };
 
 class KeymensClub final : public HomeCountryRules {

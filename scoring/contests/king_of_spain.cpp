@@ -28,6 +28,10 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenModeKept,
     .bandButtons = k160On,
     .focusExchangeField = true,
+    .exports = {.stfName = "King-of-Spain ",
+                .claims160 = true,
+                .adifComment = " King of Spain ",
+                .adifCommentDated = true},
 };
 
 bool isSpanish(const QString& pfx) {

@@ -21,6 +21,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = k160On,
     .logGeneral = true,
+    .exports = {.offersTxt = false,
+                .stfName = "Log general ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Log general "},
 };
 
 class LogGeneral final : public Contest {

@@ -30,6 +30,7 @@ const ContestInfo kRow{
     .bandButtons = k160Off,
     .deskNotice = "SELECT BAND AND MODE",
     .focusExchangeField = true,
+    .exports = {.stfName = "LZ-DX ", .adifComment = " LZ DX CONTEST ", .adifCommentDated = true},
 };
 
 bool isLz(const QString& pfx) {

@@ -22,6 +22,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = Off,
+    .exports = {.offersTxt = false,
+                .stfName = "OK-OM DX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "OK-OM DX Contest "},
 };
 
 class OkOmDx final : public HomeCountryRules {

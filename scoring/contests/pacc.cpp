@@ -28,6 +28,10 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenModeKept,
     .bandButtons = k160On,
     .focusExchangeField = true,
+    .exports = {.stfName = "PACC-Contest ",
+                .claims160 = true,
+                .adifComment = " PACC Contest ",
+                .adifCommentDated = true},
 };
 
 bool isPa(const QString& pfx) {

@@ -21,6 +21,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kFiveOn160Off,
     .ssbButton = On,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "REF ",
+                .countsMlt1 = true,
+                .adifComment = "COUPE DU REF "},
 };
 
 class Ref final : public Contest {

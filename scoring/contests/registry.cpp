@@ -74,6 +74,12 @@ const ContestInfo* catalogueRow(int code) {
     return c ? &c->info : nullptr;
 }
 
+const ContestExports& contestExports(int code) {
+    static const ContestExports unknown{};
+    const ContestInfo* row = catalogueRow(code);
+    return row ? row->exports : unknown;
+}
+
 const Contest& contestOrNone(int code) {
     static const NoContest none;
     const Contest* c = findContest(code);

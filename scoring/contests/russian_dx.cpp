@@ -21,6 +21,12 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = On,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "Russian DX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Russian DX Contest "},
 };
 
 // The country prefixes that count as Russia.

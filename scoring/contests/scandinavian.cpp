@@ -24,6 +24,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kFiveOn160Off,
     .ssbButton = On,
+    .exports = {.offersTxt = false,
+                .stfName = "Scandinavian ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Scandinavian Contest "},
 };
 
 class Scandinavian final : public Contest {

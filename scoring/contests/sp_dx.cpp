@@ -22,6 +22,12 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = On,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "SP DX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "SP DX Contest "},
 };
 
 class SpDx final : public HomeCountryRules {

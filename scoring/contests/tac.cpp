@@ -22,6 +22,15 @@ const ContestInfo kRow{
     .bandButtons = k80Only,
     .ssbButton = Off,
     .focusExchangeField = true,
+    .exports = {.offersStf = false,
+                .offersTxt = false,
+                .stfName = "TAC ",
+                .countsMlt1 = true,
+                .claimsOnly80 = true,
+                .logGeneral160 = true,
+                .cabrilloSentExchangeWidth = 12,
+                .cabrilloRcvdExchangeWidth = 12,
+                .adifComment = " TAC CONTEST "},
 };
 
 class Tac final : public WpxRules {

@@ -22,6 +22,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = k160Off,
     .focusExchangeField = true,
+    .exports = {.offersTxt = false,
+                .stfName = "UBA Contest ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "UBA Contest "},
 };
 
 bool isBelgian(const QString& pfx) {

@@ -23,6 +23,11 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::HiddenLearnOff,
     .bandButtons = kAllOn,
     .ssbButton = On,
+    .exports = {.offersTxt = false,
+                .stfName = "Ukrainian DX ",
+                .countsMlt1 = true,
+                .claims160 = true,
+                .adifComment = "Ukrainian DX Contest"},
 };
 
 class UkrainianDx final : public HomeCountryRules {

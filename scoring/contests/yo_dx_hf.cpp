@@ -28,6 +28,12 @@ const ContestInfo kRow{
     .modeFrame = ModeFrame::Shown,
     .bandButtons = kBandsKept,
     .focusExchangeField = true,
+    .exports = {.stfName = "YO-DX-HF ",
+                .learnedTable = LearnedTableView::CallJud,
+                .cabrilloHomePrefix = "YO",
+                .adifComment = " YO DX CONTEST ",
+                .adifCommentDated = true,
+                .textPointsGap = false},
 };
 
 bool isYo(const QString& pfx) {
