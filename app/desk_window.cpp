@@ -356,7 +356,7 @@ void DeskWindow::menus() {
     action(desk_ctl::mnuUndo);
     QMenu* help = menuBar()->addMenu(QStringLiteral("HELP"));
     help->setObjectName(desk_ctl::mnuHelp2);
-    const bool english = state_.Language == kLanguageEnglish;
+    const bool english = state_.Language == HelpLanguage::English;
     for (const HelpMenuEntry& e : helpMenuEntries()) {
         if (e.screen != HelpScreen::Desk) continue;
         if (english && !*e.englishCaption) continue; // no English topic

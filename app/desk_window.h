@@ -28,7 +28,7 @@ public:
     DeskForm& model() { return model_; }
 
     // Help topics of the desk's menu go here (language, context number) when set.
-    std::function<void(int language, int context)> onHelp;
+    std::function<void(HelpLanguage language, int context)> onHelp;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,7 +10,7 @@ HelpWindow::HelpWindow(QString dataDir, QWidget* parent)
     resize(560, 420);
 }
 
-void HelpWindow::showTopic(int language, int context) {
+void HelpWindow::showTopic(HelpLanguage language, int context) {
     const QString path = helpFilePath(dataDir_, language);
     if (path.isEmpty() || context <= 0) return;
     const HelpPage page = helpPage(path, context);

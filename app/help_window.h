@@ -13,7 +13,7 @@ public:
     // missing ones.
     explicit HelpWindow(QString dataDir, QWidget* parent = nullptr);
 
-    void showTopic(int language, int context) override;
+    void showTopic(HelpLanguage language, int context) override;
 
 private:
     QString dataDir_;

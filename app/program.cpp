@@ -58,7 +58,9 @@ std::optional<int> Program::openSetup() {
     dialogs_.setParent(setupWindow_.get());
     setup_->onShow = [this] { showFull(*setupWindow_); };
     setup_->onExit = [] { QApplication::quit(); };
-    setup_->onHelp = [this](int language, int context) { help_.showTopic(language, context); };
+    setup_->onHelp = [this](HelpLanguage language, int context) {
+        help_.showTopic(language, context);
+    };
     setup_->onContestStarted = [this] {
         // Unloading the setup screen waits until its menu handler has returned.
         QTimer::singleShot(0, qApp, [this] { showDesk(); });
@@ -76,7 +78,9 @@ void Program::showDesk() {
     setupWindow_->hide();
     // A fresh window each time: it is laid out for the cluster choice and the language.
     deskWindow_ = std::make_unique<DeskWindow>(desk_, session_.state);
-    deskWindow_->onHelp = [this](int language, int context) { help_.showTopic(language, context); };
+    deskWindow_->onHelp = [this](HelpLanguage language, int context) {
+        help_.showTopic(language, context);
+    };
     dialogs_.setParent(deskWindow_.get());
     showFull(*deskWindow_);
     deskWindow_->sync();
@@ -89,7 +93,9 @@ void Program::showReview() {
     setupWindow_->hide();
     review_ = std::make_unique<ReviewForm>(session_.state, session_.dbs, box_);
     review_->onExit = [] { QApplication::quit(); };
-    review_->onHelp = [this](int language, int context) { help_.showTopic(language, context); };
+    review_->onHelp = [this](HelpLanguage language, int context) {
+        help_.showTopic(language, context);
+    };
     review_->onReturnToSetup = [this] {
         QTimer::singleShot(0, qApp, [this] {
             reviewWindow_->hide();

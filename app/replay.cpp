@@ -317,8 +317,8 @@ private:
             onSetup_ = false;
             leftSetup_ = true;
         };
-        setup_->onHelp = [this](int language, int context) {
-            out_ << "help " << language << ' ' << context << '\n';
+        setup_->onHelp = [this](HelpLanguage language, int context) {
+            out_ << "help " << static_cast<int>(language) << ' ' << context << '\n';
         };
         setup_->onLog = [this] { openReview(); };
         if (setup_->load()) ended_ = true;
@@ -339,8 +339,8 @@ private:
             onSetup_ = true;
             openSetup();
         };
-        review_->onHelp = [this](int language, int context) {
-            out_ << "help " << language << ' ' << context << '\n';
+        review_->onHelp = [this](HelpLanguage language, int context) {
+            out_ << "help " << static_cast<int>(language) << ' ' << context << '\n';
         };
         review_->load();
         onReview_ = true;

@@ -19,9 +19,10 @@ std::array<QString SharedState::*, 11> cwMembers() {
             &SharedState::CwTextF10, &SharedState::CwTextF11};
 }
 
-using Member = std::variant<QString SharedState::*, int SharedState::*, double SharedState::*,
-                            float SharedState::*, QVariant SharedState::*, Flag SharedState::*,
-                            Numbering SharedState::*, ModeRule SharedState::*>;
+using Member =
+    std::variant<QString SharedState::*, int SharedState::*, double SharedState::*,
+                 float SharedState::*, QVariant SharedState::*, Flag SharedState::*,
+                 Numbering SharedState::*, ModeRule SharedState::*, HelpLanguage SharedState::*>;
 static_assert(std::is_same_v<std::int32_t, int>, "LookupBeam is reached as an int field");
 
 struct NamedField {
@@ -149,6 +150,11 @@ bool setField(SharedState& state, const QString& name, const QString& value) {
                        ok = setEnum(state.*m, value,
                                     {ModeRule::Unset, ModeRule::CwOrPhone, ModeRule::CwAndPhone});
                    },
+                   [&](HelpLanguage SharedState::*m) {
+                       ok = setEnum(
+                           state.*m, value,
+                           {HelpLanguage::None, HelpLanguage::Romanian, HelpLanguage::English});
+                   },
                },
                field->member);
     return ok;
@@ -167,6 +173,9 @@ std::optional<QString> fieldText(const SharedState& state, const QString& name) 
             [&](Flag SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
             [&](Numbering SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
             [&](ModeRule SharedState::*m) { return QString::number(static_cast<int>(state.*m)); },
+            [&](HelpLanguage SharedState::*m) {
+                return QString::number(static_cast<int>(state.*m));
+            },
         },
         field->member);
 }

@@ -8,6 +8,8 @@
 // 100 = yes, 0 = no, with 200 / 1000 / 10 for the second choices noted per field.
 // Counters that are 16-bit in the documentation are plain int here (wider is allowed).
 
+#include "platform/help_language.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -42,8 +44,8 @@ struct SharedState {
     // Contest and flow.
     int ContestCode = 0;
     QString ContestName;
-    Flag ContestMode = Flag::Unset;  // On CONCURS (learning tables updated), Unset SIMULATOR
-    int Language = 0;                // 100 Romanian, 1000 English, 0 not chosen
+    Flag ContestMode = Flag::Unset; // On CONCURS (learning tables updated), Unset SIMULATOR
+    HelpLanguage Language = HelpLanguage::None;
     Flag SetupDone = Flag::Unset;    // On once the operator came back to the setup screen
     Flag OffLineInput = Flag::Unset; // On while a paper log is typed in
 

@@ -98,15 +98,15 @@ const HelpTopic* HelpFile::topic(int context) const {
     return nullptr;
 }
 
-QString helpFileName(int language) {
+QString helpFileName(HelpLanguage language) {
     switch (language) {
-    case kLanguageRomanian: return QStringLiteral("KorvelCONTEST.HLP");
-    case kLanguageEnglish: return QStringLiteral("KorvelEngl.HLP");
+    case HelpLanguage::Romanian: return QStringLiteral("KorvelCONTEST.HLP");
+    case HelpLanguage::English: return QStringLiteral("KorvelEngl.HLP");
     default: return {};
     }
 }
 
-QString helpFilePath(const QString& dataDir, int language) {
+QString helpFilePath(const QString& dataDir, HelpLanguage language) {
     const QString name = helpFileName(language);
     if (name.isEmpty()) return {};
     if (!dataDir.isEmpty()) {
@@ -195,10 +195,10 @@ std::span<const HelpMenuEntry> helpMenuEntries() {
     return entries;
 }
 
-int helpContext(const HelpMenuEntry& entry, int language) {
+int helpContext(const HelpMenuEntry& entry, HelpLanguage language) {
     switch (language) {
-    case kLanguageRomanian: return entry.romanianContext;
-    case kLanguageEnglish: return entry.englishContext;
+    case HelpLanguage::Romanian: return entry.romanianContext;
+    case HelpLanguage::English: return entry.englishContext;
     default: return 0;
     }
 }

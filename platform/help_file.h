@@ -27,14 +27,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/help_language.h"
+
 class QTextStream;
 
 namespace korvel {
-
-// The values of SharedState::Language.
-inline constexpr int kLanguageNone = 0;
-inline constexpr int kLanguageRomanian = 100;
-inline constexpr int kLanguageEnglish = 1000;
 
 struct HelpTopic {
     int context = 0;
@@ -61,12 +58,12 @@ private:
 };
 
 // The help file name of a language ("KorvelCONTEST.HLP", "KorvelEngl.HLP"); empty for none.
-QString helpFileName(int language);
+QString helpFileName(HelpLanguage language);
 
 // The help file of `language`: the file of that name in `dataDir`, found regardless of letter
 // case, or else the one that ships with the program: installed (share/korvel/help/<name>) or
 // built in (":/help/<name>"). Empty for no language.
-QString helpFilePath(const QString& dataDir, int language);
+QString helpFilePath(const QString& dataDir, HelpLanguage language);
 
 // A topic ready to show: its title and its text as HTML. When the topic is missing or the
 // file cannot be read, `found` is false and the page says so in one line.
@@ -93,20 +90,22 @@ struct HelpMenuEntry {
 std::span<const HelpMenuEntry> helpMenuEntries();
 
 // The context an entry opens in `language`; 0 when it opens nothing.
-int helpContext(const HelpMenuEntry& entry, int language);
+int helpContext(const HelpMenuEntry& entry, HelpLanguage language);
 
 // Shows a help topic. Language 0 (none chosen) and context 0 show nothing.
 class HelpViewer {
 public:
     virtual ~HelpViewer();
-    virtual void showTopic(int language, int context) = 0;
+    virtual void showTopic(HelpLanguage language, int context) = 0;
 };
 
 // Records every request; for tests and replays.
 class RecordingHelpViewer : public HelpViewer {
 public:
-    void showTopic(int language, int context) override { shown.emplace_back(language, context); }
-    std::vector<std::pair<int, int>> shown; // (language, context)
+    void showTopic(HelpLanguage language, int context) override {
+        shown.emplace_back(language, context);
+    }
+    std::vector<std::pair<HelpLanguage, int>> shown; // (language, context)
 };
 
 } // namespace korvel

@@ -327,7 +327,7 @@ int ReviewForm::ask(int style, const QString& prompt, const QString& title) {
 }
 
 bool ReviewForm::english() const {
-    return state_.Language == kLanguageEnglish;
+    return state_.Language == HelpLanguage::English;
 }
 
 // ---------------------------------------------------------------------------------------

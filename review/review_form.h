@@ -79,7 +79,7 @@ public:
 
     std::function<void()> onReturnToSetup; // 1_ST_PAGE
     std::function<void()> onExit;          // EXIT confirmed, databases closed
-    std::function<void(int language, int context)> onHelp;
+    std::function<void(HelpLanguage language, int context)> onHelp;
     bool exitConfirmed() const { return exitConfirmed_; }
 
     // The grids' rows, read from the store as they are shown.

@@ -579,7 +579,7 @@ void SetupForm::ownCallPrompt() {
 void SetupForm::chooseLanguage(bool english) {
     helpFile_ = childPath(state_.DataDir, english ? QStringLiteral("KorvelEngl.HLP")
                                                   : QStringLiteral("KorvelContest.HLP"));
-    state_.Language = english ? kLanguageEnglish : kLanguageRomanian;
+    state_.Language = english ? HelpLanguage::English : HelpLanguage::Romanian;
     showFrame(setup_ctl::FraLimbaj, false);
     showFrame(setup_ctl::FRAContest, true);
     text(setup_ctl::OpbConcurs) = english ? QStringLiteral("CONTEST") : QStringLiteral("CONCURS");
@@ -660,9 +660,9 @@ void SetupForm::chooseContest(const ContestInfo& contest) {
 void SetupForm::chooseMode(bool concurs) {
     showFrame(setup_ctl::FraConcurs, false);
     state_.ContestMode = concurs ? Flag::On : Flag::Unset;
-    if (!concurs || state_.Language == kLanguageNone) return;
-    notify(QLatin1String(state_.Language == kLanguageEnglish ? kConcursNoticeEnglish
-                                                             : kConcursNoticeRomanian),
+    if (!concurs || state_.Language == HelpLanguage::None) return;
+    notify(QLatin1String(state_.Language == HelpLanguage::English ? kConcursNoticeEnglish
+                                                                  : kConcursNoticeRomanian),
            msg::kOkOnly | msg::kExclamation);
 }
 
@@ -885,11 +885,11 @@ void SetupForm::checkHandler(const QString& name) {
 }
 
 void SetupForm::dxClusterClicked() {
-    if (state_.Language == kLanguageNone) state_.Language = kLanguageRomanian;
+    if (state_.Language == HelpLanguage::None) state_.Language = HelpLanguage::Romanian;
     const bool on = c(setup_ctl::ChkDxCl).checked;
     if (on && !returning())
-        notify(QLatin1String(state_.Language == kLanguageEnglish ? kClusterWarningEnglish
-                                                                 : kClusterWarningRomanian),
+        notify(QLatin1String(state_.Language == HelpLanguage::English ? kClusterWarningEnglish
+                                                                      : kClusterWarningRomanian),
                msg::kOkOnly | msg::kExclamation);
     state_.DxClusterOn = on ? Flag::On : Flag::Unset;
 }

@@ -77,7 +77,7 @@ public:
     // LOG with a contest chosen: the review screen opens.
     std::function<void()> onLog;
     // A help entry: the language (100 or 1000) and the context number.
-    std::function<void(int language, int context)> onHelp;
+    std::function<void(HelpLanguage language, int context)> onHelp;
 
     bool exitConfirmed() const { return exitConfirmed_; }
     // The resolution notice for a screen size the layouts were not drawn for; empty

@@ -111,33 +111,33 @@ TEST(HelpFile, PageHtmlHasParagraphsListsAndEscapes) {
 TEST(HelpFilePath, FoundInTheDataFolderRegardlessOfCaseElseBuiltIn) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    EXPECT_EQ(helpFilePath(dir.path(), kLanguageRomanian),
+    EXPECT_EQ(helpFilePath(dir.path(), HelpLanguage::Romanian),
               QStringLiteral(":/help/KorvelCONTEST.HLP"));
-    EXPECT_TRUE(helpFilePath(dir.path(), kLanguageNone).isEmpty());
+    EXPECT_TRUE(helpFilePath(dir.path(), HelpLanguage::None).isEmpty());
 
     // The setup screen registers "KorvelContest.HLP"; the menus ask for "KorvelCONTEST.HLP".
     writeFile(dir.filePath(QStringLiteral("KorvelContest.hlp")), "@@ 100 Local\nown text\n");
     writeFile(dir.filePath(QStringLiteral("korvelengl.hlp")), "@@ 100 Local English\n");
-    const QString ro = helpFilePath(dir.path(), kLanguageRomanian);
+    const QString ro = helpFilePath(dir.path(), HelpLanguage::Romanian);
     EXPECT_EQ(ro, dir.filePath(QStringLiteral("KorvelContest.hlp")));
     EXPECT_EQ(HelpFile::load(ro).topic(100)->text, QStringLiteral("own text"));
-    EXPECT_EQ(helpFilePath(dir.path(), kLanguageEnglish),
+    EXPECT_EQ(helpFilePath(dir.path(), HelpLanguage::English),
               dir.filePath(QStringLiteral("korvelengl.hlp")));
     // A folder of that name is not a help file.
     QTemporaryDir other;
     ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("KORVELENGL.HLP")));
-    EXPECT_EQ(helpFilePath(other.path(), kLanguageEnglish),
+    EXPECT_EQ(helpFilePath(other.path(), HelpLanguage::English),
               QStringLiteral(":/help/KorvelEngl.HLP"));
 }
 
 TEST(HelpMenus, EveryEntryOpensATopicOfTheShippedFiles) {
-    for (const int language : {kLanguageRomanian, kLanguageEnglish}) {
+    for (const HelpLanguage language : {HelpLanguage::Romanian, HelpLanguage::English}) {
         const QString path = helpFilePath(QString(), language);
         const HelpFile file = HelpFile::load(path);
         EXPECT_TRUE(file.problems().isEmpty()) << file.problems().join(u'\n').toStdString();
         for (const HelpMenuEntry& entry : helpMenuEntries()) {
             const int context = helpContext(entry, language);
-            const bool shown = language == kLanguageRomanian || *entry.englishCaption != '\0';
+            const bool shown = language == HelpLanguage::Romanian || *entry.englishCaption != '\0';
             EXPECT_EQ(context != 0, shown) << entry.menu;
             if (!context) continue;
             const HelpTopic* topic = file.topic(context);
@@ -148,5 +148,5 @@ TEST(HelpMenus, EveryEntryOpensATopicOfTheShippedFiles) {
         }
     }
     for (const HelpMenuEntry& entry : helpMenuEntries())
-        EXPECT_EQ(helpContext(entry, kLanguageNone), 0);
+        EXPECT_EQ(helpContext(entry, HelpLanguage::None), 0);
 }

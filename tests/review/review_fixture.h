@@ -41,7 +41,7 @@ protected:
         s.ContestCode = 201;
         s.ContestName = QStringLiteral("CQ-WW ");
         s.StartDateFmt = QStringLiteral("28.11.26");
-        s.Language = 1000;
+        s.Language = HelpLanguage::English;
     }
 
     void log(std::initializer_list<Qso> qsos) {

@@ -21,7 +21,9 @@ protected:
         options.stfSpecAddress = QStringLiteral("https://example.org/stf");
         options.localNow = [] { return QDateTime(QDate(2026, 12, 6), QTime(12, 30, 5)); };
         form = std::make_unique<ReviewForm>(s, dbs, box, options);
-        form->onHelp = [this](int language, int context) { help.emplace_back(language, context); };
+        form->onHelp = [this](HelpLanguage language, int context) {
+            help.emplace_back(language, context);
+        };
         form->load();
         return *form;
     }
@@ -51,7 +53,7 @@ protected:
     }
 
     std::unique_ptr<ReviewForm> form;
-    std::vector<std::pair<int, int>> help;
+    std::vector<std::pair<HelpLanguage, int>> help;
 };
 
 TEST_F(Review, EmptyLogGivesZeroEverywhere) {
@@ -255,7 +257,7 @@ TEST_F(Review, CountryEntryStoresTheRowAsTyped) {
 TEST_F(Review, CabrilloPanelWritesTheFileAndShowsIt) {
     s.ContestCode = 100;
     s.ContestName = QStringLiteral("YO-DX-HF ");
-    s.Language = 1000;
+    s.Language = HelpLanguage::English;
     smallLog();
     ReviewForm& f = open();
     f.click(QLatin1String(rc::mnucabrillo));
@@ -427,9 +429,10 @@ TEST_F(Review, MenusHelpAndTheWayOut) {
     EXPECT_FALSE(visible(rc::OpbCallJud));
     EXPECT_FALSE(visible("mnuOutPrel")); // no English topic
     f.click(QStringLiteral("mnuVizLog"));
-    s.Language = 100;
+    s.Language = HelpLanguage::Romanian;
     open().click(QStringLiteral("mnuVizLog"));
-    EXPECT_EQ(help, (std::vector<std::pair<int, int>>{{1000, 800}, {100, 900}}));
+    EXPECT_EQ(help, (std::vector<std::pair<HelpLanguage, int>>{{HelpLanguage::English, 800},
+                                                               {HelpLanguage::Romanian, 900}}));
 
     bool back = false;
     form->onReturnToSetup = [&] { back = true; };

@@ -2,11 +2,11 @@
 // A setup screen on a data folder of its own: a small country table written for the tests,
 // the hidden desk it hands over to, scripted message boxes and a fixed local clock.
 
+#include "core/settings_file.h"
 #include "desk/desk_form.h"
 #include "desk/message_keys.h"
 #include "forms/message_box.h"
 #include "platform/clock.h"
-#include "core/settings_file.h"
 #include "setup/setup_form.h"
 #include "setup/start_contest.h"
 #include "store/reference_data.h"
@@ -67,7 +67,9 @@ protected:
     // A fresh setup screen, loaded; the messages of the load are forgotten unless kept.
     SetupForm& open(bool keepMessages = false) {
         form = std::make_unique<SetupForm>(s, dbs, box, desk.get(), platform);
-        form->onHelp = [this](int language, int context) { help.emplace_back(language, context); };
+        form->onHelp = [this](HelpLanguage language, int context) {
+            help.emplace_back(language, context);
+        };
         form->onContestStarted = [this] { ++started; };
         loadResult = form->load();
         if (!keepMessages) box.clear();
@@ -134,7 +136,7 @@ protected:
     std::unique_ptr<DeskForm> desk;
     std::unique_ptr<SetupForm> form;
     std::optional<int> loadResult;
-    std::vector<std::pair<int, int>> help;
+    std::vector<std::pair<HelpLanguage, int>> help;
     int started = 0;
 };
 

@@ -162,7 +162,7 @@ using SetupWizard = SetupFixture;
 TEST_F(SetupWizard, LanguageChoiceChangesTheCaptionsAndShowsTheContests) {
     open();
     form->click(QStringLiteral("OpbEnglish"));
-    EXPECT_EQ(s.Language, 1000);
+    EXPECT_EQ(s.Language, HelpLanguage::English);
     EXPECT_FALSE(visible("FraLimbaj"));
     EXPECT_TRUE(visible("FRAContest"));
     EXPECT_TRUE(visible("OpbYODX"));
@@ -179,7 +179,7 @@ TEST_F(SetupWizard, LanguageChoiceChangesTheCaptionsAndShowsTheContests) {
 
     open();
     form->click(QStringLiteral("OpBRomanian"));
-    EXPECT_EQ(s.Language, 100);
+    EXPECT_EQ(s.Language, HelpLanguage::Romanian);
     EXPECT_EQ(text("OpbConcurs"), QStringLiteral("CONCURS"));
     EXPECT_EQ(text("FraConcurs"), QStringLiteral("ATENTIUNE"));
     EXPECT_TRUE(
@@ -597,7 +597,7 @@ TEST_F(SetupOptions, ExistingVoiceFolderInOtherLetterCaseCountsAsThere) {
 TEST_F(SetupOptions, DxClusterWarnsInTheChosenLanguage) {
     open();
     form->click(QStringLiteral("ChkDxCl"));
-    EXPECT_EQ(s.Language, 100); // no language yet: Romanian
+    EXPECT_EQ(s.Language, HelpLanguage::Romanian); // no language yet: Romanian
     EXPECT_EQ(s.DxClusterOn, Flag::On);
     ASSERT_EQ(box.shown().size(), 1u);
     EXPECT_EQ(box.shown()[0].style, forms::msg::kExclamation);
@@ -623,7 +623,8 @@ TEST_F(SetupOptions, HelpEntriesOpenTheirTopicOnceALanguageIsChosen) {
     form->click(QStringLiteral("OpbEnglish"));
     form->click(QStringLiteral("mnuInputDateProprii"));
     form->click(QStringLiteral("mnuOutInit"));
-    EXPECT_EQ(help, (std::vector<std::pair<int, int>>{{1000, 200}, {1000, 300}}));
+    EXPECT_EQ(help, (std::vector<std::pair<HelpLanguage, int>>{{HelpLanguage::English, 200},
+                                                               {HelpLanguage::English, 300}}));
 }
 
 } // namespace
