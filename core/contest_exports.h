@@ -55,8 +55,21 @@ struct ContestExports {
     // Text log and text archive: two blanks between the multiplier and the points columns.
     bool textPointsGap = true;
 
-    // Still to come with the text log and the printouts: the printed log's title and the
-    // summary sheet's title.
+    // Text log of the log folder: a band column (before the call), and its name: the
+    // whole-log band value 100 after the call, or "LOG ALL" after the date.
+    bool textLogBandColumn = true;
+    bool textLogNamedByBand = false;
+
+    // Titles, each ending with one blank: the printed log's page head, the summary file and
+    // the printed summary sheet (empty: the sheet has no title line).
+    const char* printedLogTitle = "";
+    const char* summaryFileTitle = "";
+    const char* printedSummaryTitle = "";
+    // The printed log's head shows the time of the shared state where the others show the
+    // contest date.
+    bool printedLogHeadTime = false;
+    // The summary's band table begins with 1.8 MHz.
+    bool summary160 = false;
 };
 
 } // namespace korvel

@@ -31,7 +31,9 @@ const ContestInfo kRow{
                 .stfName = "ARRL ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "ARRL Dx Contest "},
+                .adifComment = "ARRL Dx Contest ",
+                .printedLogTitle = "ARRL ",
+                .summary160 = true},
 };
 
 class ArrlDx final : public Contest {

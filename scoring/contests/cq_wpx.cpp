@@ -28,7 +28,11 @@ const ContestInfo kRow{
                 .claims160 = true,
                 .logGeneral160 = true,
                 .exportTotals160 = true,
-                .adifComment = " WPX CONTEST "},
+                .adifComment = " WPX CONTEST ",
+                .printedLogTitle = "WPX ",
+                .summaryFileTitle = " WPX ",
+                .printedSummaryTitle = "WPX ",
+                .summary160 = true},
 };
 
 } // namespace

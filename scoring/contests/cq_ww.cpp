@@ -27,7 +27,11 @@ const ContestInfo kRow{
                 .claims160 = true,
                 .logGeneral160 = true,
                 .exportTotals160 = true,
-                .adifComment = " CQWWDX CONTEST "},
+                .adifComment = " CQWWDX CONTEST ",
+                .printedLogTitle = "CQWWDX ",
+                .summaryFileTitle = " CQWWDX ",
+                .printedSummaryTitle = "CQWWDX ",
+                .summary160 = true},
 };
 
 class CqWw final : public Contest {

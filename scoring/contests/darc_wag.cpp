@@ -31,7 +31,10 @@ const ContestInfo kRow{
     .exports = {.stfName = "DARC-WAG ",
                 .learnedTable = LearnedTableView::CallDok,
                 .adifComment = " WORKED ALL GERMANY ",
-                .adifCommentDated = true},
+                .adifCommentDated = true,
+                .printedLogTitle = "WORKED ALL GERMANY ",
+                .summaryFileTitle = " WORKED ALL GERMANY ",
+                .printedSummaryTitle = "Worked all Germany "},
 };
 
 bool isDl(const QString& pfx) {

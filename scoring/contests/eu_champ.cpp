@@ -30,7 +30,11 @@ const ContestInfo kRow{
     .exports = {.stfName = "EU-Champ ",
                 .claims160 = true,
                 .adifComment = " EU Champ ",
-                .adifCommentDated = true},
+                .adifCommentDated = true,
+                .printedLogTitle = "EU CONTEST ",
+                .summaryFileTitle = " EU Champ ",
+                .printedSummaryTitle = "EU Champ ",
+                .summary160 = true},
 };
 
 class EuChamp final : public Contest {

@@ -32,7 +32,11 @@ const ContestInfo kRow{
                 .claims160 = true,
                 .countryPanel = false,
                 .adifComment = " HA DX CONTEST ",
-                .adifCommentDated = true},
+                .adifCommentDated = true,
+                .printedLogTitle = "HA DX CONTEST ",
+                .summaryFileTitle = " HA DX CONTEST ",
+                .printedSummaryTitle = "HA DX CONTEST ",
+                .summary160 = true},
 };
 
 bool isHa(const QString& pfx) {

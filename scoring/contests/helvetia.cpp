@@ -28,7 +28,9 @@ const ContestInfo kRow{
                 .stfName = "Helvetia DX ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Helvetia Contest "},
+                .adifComment = "Helvetia Contest ",
+                .printedLogTitle = "Helvetia ",
+                .summary160 = true},
 };
 
 class Helvetia final : public HomeCountryRules {

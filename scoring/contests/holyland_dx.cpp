@@ -28,7 +28,9 @@ const ContestInfo kRow{
                 .stfName = "Holyland DX ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Holyland DX Contest "},
+                .adifComment = "Holyland DX Contest ",
+                .printedLogTitle = "Holyland DX ",
+                .summary160 = true},
 };
 
 class HolylandDx final : public HomeCountryRules {

@@ -25,7 +25,10 @@ const ContestInfo kRow{
                 .stfName = "IARU-FD ",
                 .learnedTable = LearnedTableView::Hidden,
                 .adifComment = " FIELDDAY ",
-                .adifCommentDated = true},
+                .adifCommentDated = true,
+                .printedLogTitle = "FIELDDAY ",
+                .summaryFileTitle = " FIELDDAY ",
+                .printedSummaryTitle = "FIELDDAY "},
 };
 
 class IaruFieldDay final : public Contest {

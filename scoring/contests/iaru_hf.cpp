@@ -25,7 +25,11 @@ const ContestInfo kRow{
                 .claims160 = true,
                 .logGeneral160 = true,
                 .exportTotals160 = true,
-                .adifComment = " IARU WORLD CHAMP "},
+                .adifComment = " IARU WORLD CHAMP ",
+                .printedLogTitle = "IARU CHAMP. ",
+                .summaryFileTitle = " IARU WORLD CHAMP ",
+                .printedSummaryTitle = "IARU WORLD CHAMP ",
+                .summary160 = true},
 };
 
 class IaruHf final : public Contest {

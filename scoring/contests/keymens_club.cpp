@@ -26,7 +26,9 @@ const ContestInfo kRow{
     .exports = {.stfName = "Keymen's Club ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Keymen's Club Contest"},
+                .adifComment = "Keymen's Club Contest",
+                .printedLogTitle = "Keymen's ",
+                .summary160 = true},
 };
 
 class KeymensClub final : public HomeCountryRules {

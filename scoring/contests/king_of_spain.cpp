@@ -31,7 +31,11 @@ const ContestInfo kRow{
     .exports = {.stfName = "King-of-Spain ",
                 .claims160 = true,
                 .adifComment = " King of Spain ",
-                .adifCommentDated = true},
+                .adifCommentDated = true,
+                .printedLogTitle = "King of Spain ",
+                .summaryFileTitle = " King of Spain ",
+                .printedSummaryTitle = "King of Spain ",
+                .summary160 = true},
 };
 
 bool isSpanish(const QString& pfx) {

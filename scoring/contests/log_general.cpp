@@ -25,7 +25,9 @@ const ContestInfo kRow{
                 .stfName = "Log general ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Log general "},
+                .adifComment = "Log general ",
+                .printedLogTitle = "Log general ",
+                .summary160 = true},
 };
 
 class LogGeneral final : public Contest {

@@ -30,7 +30,12 @@ const ContestInfo kRow{
     .bandButtons = k160Off,
     .deskNotice = "SELECT BAND AND MODE",
     .focusExchangeField = true,
-    .exports = {.stfName = "LZ-DX ", .adifComment = " LZ DX CONTEST ", .adifCommentDated = true},
+    .exports = {.stfName = "LZ-DX ",
+                .adifComment = " LZ DX CONTEST ",
+                .adifCommentDated = true,
+                .printedLogTitle = "LZ DX CONTEST ",
+                .summaryFileTitle = " LZ DX CONTEST ",
+                .printedSummaryTitle = "LZ DX CONTEST "},
 };
 
 bool isLz(const QString& pfx) {

@@ -26,7 +26,9 @@ const ContestInfo kRow{
                 .stfName = "OK-OM DX ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "OK-OM DX Contest "},
+                .adifComment = "OK-OM DX Contest ",
+                .printedLogTitle = "OK-OM ",
+                .summary160 = true},
 };
 
 class OkOmDx final : public HomeCountryRules {

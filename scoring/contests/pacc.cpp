@@ -31,7 +31,11 @@ const ContestInfo kRow{
     .exports = {.stfName = "PACC-Contest ",
                 .claims160 = true,
                 .adifComment = " PACC Contest ",
-                .adifCommentDated = true},
+                .adifCommentDated = true,
+                .printedLogTitle = "PACC Contest ",
+                .summaryFileTitle = " PACC Contest ",
+                .printedSummaryTitle = "PACC Contest ",
+                .summary160 = true},
 };
 
 bool isPa(const QString& pfx) {

@@ -25,7 +25,11 @@ const ContestInfo kRow{
                 .offersTxt = false,
                 .stfName = "REF ",
                 .countsMlt1 = true,
-                .adifComment = "COUPE DU REF "},
+                .adifComment = "COUPE DU REF ",
+                .printedLogTitle = "REF ",
+                .summaryFileTitle = " REF ",
+                .printedSummaryTitle = "REF ",
+                .summary160 = true},
 };
 
 class Ref final : public Contest {

@@ -26,7 +26,9 @@ const ContestInfo kRow{
                 .stfName = "Russian DX ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Russian DX Contest "},
+                .adifComment = "Russian DX Contest ",
+                .printedLogTitle = "Russia ",
+                .summary160 = true},
 };
 
 // The country prefixes that count as Russia.

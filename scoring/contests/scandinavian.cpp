@@ -28,7 +28,9 @@ const ContestInfo kRow{
                 .stfName = "Scandinavian ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Scandinavian Contest "},
+                .adifComment = "Scandinavian Contest ",
+                .printedLogTitle = "Scandinavian ",
+                .summary160 = true},
 };
 
 class Scandinavian final : public Contest {

@@ -27,7 +27,9 @@ const ContestInfo kRow{
                 .stfName = "SP DX ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "SP DX Contest "},
+                .adifComment = "SP DX Contest ",
+                .printedLogTitle = "SP-DX ",
+                .summary160 = true},
 };
 
 class SpDx final : public HomeCountryRules {

@@ -30,7 +30,11 @@ const ContestInfo kRow{
                 .logGeneral160 = true,
                 .cabrilloSentExchangeWidth = 12,
                 .cabrilloRcvdExchangeWidth = 12,
-                .adifComment = " TAC CONTEST "},
+                .adifComment = " TAC CONTEST ",
+                .printedLogTitle = "TAC ",
+                .summaryFileTitle = " TAC ",
+                .printedSummaryTitle = "TAC ",
+                .summary160 = true},
 };
 
 class Tac final : public WpxRules {

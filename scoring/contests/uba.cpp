@@ -26,7 +26,9 @@ const ContestInfo kRow{
                 .stfName = "UBA Contest ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "UBA Contest "},
+                .adifComment = "UBA Contest ",
+                .printedLogTitle = "UBA Contest ",
+                .summary160 = true},
 };
 
 bool isBelgian(const QString& pfx) {

@@ -27,7 +27,9 @@ const ContestInfo kRow{
                 .stfName = "Ukrainian DX ",
                 .countsMlt1 = true,
                 .claims160 = true,
-                .adifComment = "Ukrainian DX Contest"},
+                .adifComment = "Ukrainian DX Contest",
+                .printedLogTitle = "Ukrainian ",
+                .summary160 = true},
 };
 
 class UkrainianDx final : public HomeCountryRules {

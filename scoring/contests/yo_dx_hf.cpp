@@ -33,7 +33,13 @@ const ContestInfo kRow{
                 .cabrilloHomePrefix = "YO",
                 .adifComment = " YO DX CONTEST ",
                 .adifCommentDated = true,
-                .textPointsGap = false},
+                .textPointsGap = false,
+                .textLogBandColumn = false,
+                .textLogNamedByBand = true,
+                .printedLogTitle = "YO DX CONTEST ",
+                .summaryFileTitle = " YO DX CONTEST ",
+                .printedSummaryTitle = "YO DX CONTEST ",
+                .printedLogHeadTime = true},
 };
 
 bool isYo(const QString& pfx) {
