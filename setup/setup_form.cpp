@@ -897,9 +897,20 @@ void SetupForm::dxClusterClicked() {
 // The folder of the voice messages: created when missing, with a word that it is empty.
 void SetupForm::prepareVoiceFolder() {
     const QString folder = childPath(state_.DataDir, QLatin1String(setup_text::kVoiceFolder));
-    if (QFileInfo::exists(folder)) return;
-    (void)makeFolder(folder);
-    notify(QStringLiteral("Folderul ") + state_.DataDir + QLatin1String(kVoiceFolderMessage));
+    switch (createFolder(folder)) {
+    case FolderOutcome::AlreadyThere: return;
+    case FolderOutcome::Created:
+        notify(QStringLiteral("Folderul ") + state_.DataDir + QLatin1String(kVoiceFolderMessage));
+        return;
+    case FolderOutcome::Failed:
+        // A name taken by a file or a folder the system refuses: the voice messages cannot be
+        // played from it, and no folder is announced that is not there.
+        notify(QStringLiteral("The folder %1 cannot be created: the voice messages cannot be "
+                              "played.")
+                   .arg(folder),
+               forms::msg::kOkOnly | forms::msg::kExclamation);
+        return;
+    }
 }
 
 void SetupForm::helpEntry(const QString& menu) {

@@ -7,6 +7,7 @@
 #include "core/screen_scale.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace korvel;
 using korvel::testing::SetupFixture;
@@ -592,6 +593,18 @@ TEST_F(SetupOptions, ExistingVoiceFolderInOtherLetterCaseCountsAsThere) {
     open();
     form->click(QStringLiteral("OpbSSBJ"));
     EXPECT_TRUE(box.shown().empty());
+}
+
+TEST_F(SetupOptions, AVoiceFolderNameTakenByAFileIsReportedNotAnnounced) {
+    QFile taken(dir.filePath(QStringLiteral("WAVDx")));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.close();
+    open();
+    form->click(QStringLiteral("OpbSSBJ"));
+    ASSERT_EQ(box.shown().size(), 1u);
+    EXPECT_TRUE(box.shown()[0].prompt.contains(QStringLiteral("cannot be created")));
+    EXPECT_FALSE(box.shown()[0].prompt.contains(QStringLiteral("a fost creiat")));
+    EXPECT_EQ(box.shown()[0].style, forms::msg::kExclamation);
 }
 
 TEST_F(SetupOptions, DxClusterWarnsInTheChosenLanguage) {
