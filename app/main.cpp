@@ -4,6 +4,7 @@
 // Developer option of both forms: --screenshot FILE saves the first screen (or the screen a
 // replay ended on) to a PNG and ends.
 #include "app/desk_window.h"
+#include "app/page_printer.h"
 #include "app/program.h"
 #include "app/qt_message_box.h"
 #include "app/replay.h"
@@ -117,7 +118,8 @@ private:
 };
 
 // The screen a replay ended on, drawn into a picture.
-int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err) {
+int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err,
+                     korvel::review::PagePrinter& printer) {
     int saved = 0;
     auto save = [&](QWidget& window, const std::function<void()>& sync) {
         window.resize(QApplication::primaryScreen()->availableSize());
@@ -143,7 +145,7 @@ int replayScreenshot(const CommandLine& cl, QTextStream& out, QTextStream& err) 
                 save(window, [&] { window.sync(); });
             }
         },
-        QApplication::primaryScreen()->size());
+        QApplication::primaryScreen()->size(), &printer);
     return code ? code : saved;
 }
 
@@ -182,15 +184,18 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Replay: break;
     }
     const bool replay = cl.action == CommandLine::Action::Replay;
+    // A replayed session prints into PDF files of the data folder; it needs no display.
+    korvel::QtPagePrinter pdfPrinter(korvel::QtPagePrinter::Output::PdfFile);
     if (replay && cl.screenshot.isEmpty()) {
-        QCoreApplication app(argc, argv);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         QTextStream out(stdout);
-        return korvel::runReplay(cl.dir, cl.script, out, err);
+        return korvel::runReplay(cl.dir, cl.script, out, err, {}, QSize(1024, 768), &pdfPrinter);
     }
     if (replay) {
         QApplication app(argc, argv);
         QTextStream out(stdout);
-        return replayScreenshot(cl, out, err);
+        return replayScreenshot(cl, out, err, pdfPrinter);
     }
 
     QApplication app(argc, argv);

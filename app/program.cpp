@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/desk_window.h"
+#include "app/page_printer.h"
 #include "app/review_window.h"
 #include "app/setup_window.h"
 #include "app/system_checks.h"
@@ -91,7 +92,11 @@ void Program::showDesk() {
 // LOG handed over: the review screen shows, loaded anew, and the setup screen is unloaded.
 void Program::showReview() {
     setupWindow_->hide();
-    review_ = std::make_unique<ReviewForm>(session_.state, session_.dbs, box_);
+    // The log and the summary sheet go to the default printer, or into a PDF file.
+    static QtPagePrinter printer;
+    ReviewOptions options;
+    options.printer = &printer;
+    review_ = std::make_unique<ReviewForm>(session_.state, session_.dbs, box_, options);
     review_->onExit = [] { QApplication::quit(); };
     review_->onHelp = [this](HelpLanguage language, int context) {
         help_.showTopic(language, context);

@@ -41,7 +41,8 @@ std::pair<QString, QString> firstWord(const QString& args) {
 // still until the script sets it, and keys that send nothing.
 class Replay {
 public:
-    Replay(QTextStream& out, QSize screen) : out_(out), screen_(screen) {}
+    Replay(QTextStream& out, QSize screen, review::PagePrinter* printer)
+        : out_(out), screen_(screen), printer_(printer) {}
 
     bool start(const QString& dataDir, QTextStream& err) {
         const StartReport start = startSession(session_, dataDir);
@@ -327,6 +328,7 @@ private:
     // The review screen, opened from the setup screen, which is unloaded.
     void openReview() {
         ReviewOptions options;
+        options.printer = printer_;
         options.localNow = [this] {
             const double offset = session_.state.TimeOffset.toString().trimmed().toDouble();
             return clock_.utcNow().addSecs(static_cast<qint64>(offset * 3600.0));
@@ -387,18 +389,19 @@ private:
     bool ended_ = false;
     int audioOutputs_ = 1;
     QSize screen_;
+    review::PagePrinter* printer_;
 };
 
 } // namespace
 
 int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out, QTextStream& err,
-              const ReplayEnd& atEnd, QSize screen) {
+              const ReplayEnd& atEnd, QSize screen, review::PagePrinter* printer) {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         err << "Cannot read the script " << scriptPath << ": " << file.errorString() << '\n';
         return 2;
     }
-    Replay replay(out, screen);
+    Replay replay(out, screen, printer);
     if (!replay.start(dataDir, err)) return 1;
     forms::ScriptRunner runner([&]() { return replay.current(); }, replay.box(), out);
     runner.setExtension([&](const QString& command, const QString& args, QString& error) {

@@ -15,6 +15,9 @@ struct SharedState;
 class DeskForm;
 class SetupForm;
 class ReviewForm;
+namespace review {
+class PagePrinter;
+}
 
 // Called once the script ran to its end, with the screen it ended on: the desk, the setup
 // screen or the review screen (the others are null; all are null after EXIT).
@@ -22,8 +25,10 @@ using ReplayEnd = std::function<void(SharedState&, DeskForm*, SetupForm*, Review
 
 // Returns the process exit code: 0 when the script ran to its end, 2 for a script error
 // (named with its line on `err`), 1 when the data folder or the databases fail. The setup
-// screen takes `screen` as the size of the display.
+// screen takes `screen` as the size of the display. The review screen prints through
+// `printer` (none: nothing can be printed).
 int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& out, QTextStream& err,
-              const ReplayEnd& atEnd = {}, QSize screen = QSize(1024, 768));
+              const ReplayEnd& atEnd = {}, QSize screen = QSize(1024, 768),
+              review::PagePrinter* printer = nullptr);
 
 } // namespace korvel

@@ -37,6 +37,10 @@ constexpr const char* kStfFields[] = {
     rc::TxtOperators1,  rc::TxtClub1,       rc::TxtEquipment1,   rc::TxtPower1,
     rc::TxtSpecific1,   rc::TxtSoapBox1,    rc::TxtQsoOrder1};
 
+constexpr const char* kStationFields[] = {rc::TxtSection, rc::TxtOp,   rc::TxtNo,   rc::TxtQTH,
+                                          rc::TxtAds,     rc::TxtTx,   rc::TxtRx,   rc::TxtAnt,
+                                          rc::TxtAnt2,    rc::TxtAnt3, rc::TxtAnt4, rc::TxtAnt5};
+
 constexpr const char* kCountryFields[] = {rc::TxtCountry, rc::TxtCont, rc::TxtCtyPfx, rc::TxtPfx,
                                           rc::TxtITU,     rc::TxtCQ,   rc::TxtBeam,   rc::txtQRA};
 
@@ -191,6 +195,7 @@ void ReviewWindow::build() {
     panels_ = panels;
     panels->addWidget(fieldPanel(rc::FraLogCbr, kCabrilloFields, 2, central), 3);
     panels->addWidget(fieldPanel(rc::FraLogSTF, kStfFields, 2, central), 3);
+    panels->addWidget(fieldPanel(rc::Frame6, kStationFields, 2, central), 3);
     list_ = new QListWidget(central);
     list_->setObjectName(QLatin1String(rc::ListCbr));
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -290,7 +295,7 @@ void ReviewWindow::sync() {
     // The header panels and the pick list take room only while one of them is shown.
     const bool panels = list_->isVisibleTo(this) || find(rc::FraLogCbr)->isVisibleTo(this) ||
                         find(rc::FraLogSTF)->isVisibleTo(this) ||
-                        find(rc::FilList)->isVisibleTo(this);
+                        find(rc::Frame6)->isVisibleTo(this) || find(rc::FilList)->isVisibleTo(this);
     right_->setStretchFactor(panels_, panels ? 2 : 0);
     for (auto* view : {logGrid_, countryGrid_}) {
         const int selected = view == logGrid_ ? model_.logSelection() : model_.countrySelection();

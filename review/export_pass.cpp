@@ -95,4 +95,24 @@ PassResult exportToFile(store::ReviewQueries& queries, FormatWriter& writer, con
     return r;
 }
 
+QString writeLinesToFile(const QStringList& lines, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    QString error;
+    {
+        LineWriter out(file);
+        for (const QString& line : lines)
+            out.line(line);
+        out.flush();
+        error = out.error();
+    }
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        return QStringLiteral("%1: %2").arg(path, error);
+    }
+    if (!file.commit()) return QStringLiteral("%1: %2").arg(path, file.errorString());
+    return QString();
+}
+
 } // namespace korvel::review

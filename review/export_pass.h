@@ -8,6 +8,7 @@
 
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -76,5 +77,9 @@ PassResult runExportPass(store::ReviewQueries& queries, FormatWriter& writer, QI
 // line is on the disk, so a failed export leaves an earlier file as it was. The error names
 // the file and the reason.
 PassResult exportToFile(store::ReviewQueries& queries, FormatWriter& writer, const QString& path);
+
+// Lines into a file, put in place as exportToFile does. Empty when written, else the file and
+// the reason.
+QString writeLinesToFile(const QStringList& lines, const QString& path);
 
 } // namespace korvel::review

@@ -46,13 +46,27 @@ QString fileCall(const QString& myCall) {
     return safeFileName(call);
 }
 
-QString exportFileName(const QString& myCall, const QString& contestName, const QString& date,
-                       const QString& extension) {
-    // The contest name and the date come from the catalogue and the settings file: only a
-    // folder separator is taken out of them.
+namespace {
+// The contest name and the date come from the catalogue and the settings file: only a folder
+// separator is taken out of them.
+QString contestAndDate(const QString& contestName, const QString& date) {
     QString rest = contestName + date;
     rest.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return fileCall(myCall) + QLatin1Char(' ') + rest + extension;
+    return rest;
+}
+} // namespace
+
+QString exportFileName(const QString& myCall, const QString& contestName, const QString& date,
+                       const QString& extension) {
+    return fileCall(myCall) + QLatin1Char(' ') + contestAndDate(contestName, date) + extension;
+}
+
+QString textLogFileName(const QString& myCall, const QString& contestName, const QString& date,
+                        bool namedByBand, const QString& extension) {
+    if (namedByBand)
+        return fileCall(myCall) + QStringLiteral("100 ") + contestAndDate(contestName, date) +
+               extension;
+    return exportFileName(myCall, contestName, date, QStringLiteral("LOG ALL") + extension);
 }
 
 QStringList stationFileNames(const QString& myCall) {
@@ -68,7 +82,9 @@ QStringList clearStationFiles(const QString& folder, const QString& myCall) {
     QStringList failed;
     for (const QString& name : stationFileNames(myCall)) {
         const QString path = childPath(folder, name);
-        if (QFileInfo::exists(path) && !QFile::remove(path)) failed << name;
+        QFile file(path);
+        if (file.exists() && !file.remove())
+            failed << path + QStringLiteral(": ") + file.errorString();
     }
     return failed;
 }

@@ -40,12 +40,18 @@ QString fileCall(const QString& myCall);
 QString exportFileName(const QString& myCall, const QString& contestName, const QString& date,
                        const QString& extension);
 
+// The text log in the log folder: "<FileCall>100 <ContestName><date>.txt" for a contest
+// whose text log is named by the whole-log band, else "<FileCall> <ContestName><date>LOG
+// ALL.txt". `extension` replaces ".txt" (the printout's PDF file).
+QString textLogFileName(const QString& myCall, const QString& contestName, const QString& date,
+                        bool namedByBand, const QString& extension = QStringLiteral(".txt"));
+
 // The station's old files the clearing removes: the ten text logs and the .CBR and .STF
 // named from the whole call (made safe).
 QStringList stationFileNames(const QString& myCall);
 
 // Deletes the station's old files from `folder`; a file that is not there is no error.
-// Returns the names that were there and could not be deleted.
+// Returns, for each file that was there and could not be deleted, its path and the reason.
 QStringList clearStationFiles(const QString& folder, const QString& myCall);
 
 } // namespace korvel::review

@@ -137,7 +137,22 @@ inline constexpr char CmdMem[] = "CmdMem";         // "Save TEXT file"
 inline constexpr char CmdArhivADI[] = "CmdArhivADI"; // "Save ADIF file"
 inline constexpr char CmdSterg[] = "CmdSterg";       // "Delete       file"
 
-// Shared by both header panels.
+// Station panel "ENTER DATA TXT": the summary sheet's station lines, kept in the settings file.
+inline constexpr char Frame6[] = "Frame6";
+inline constexpr char TxtSection[] = "TxtSection"; // "Section": the section worked in
+inline constexpr char TxtOp[] = "TxtOp";           // "Op.Name": the operator's name
+inline constexpr char TxtNo[] = "TxtNo";           // "No.Operat": the number of operators
+inline constexpr char TxtQTH[] = "TxtQTH";         // QTH
+inline constexpr char TxtAds[] = "TxtAds";         // "Adress": the postal address
+inline constexpr char TxtTx[] = "TxtTx";           // the transmitter
+inline constexpr char TxtRx[] = "TxtRx";           // the receiver
+inline constexpr char TxtAnt[] = "TxtAnt";         // "Ant1": antenna 1
+inline constexpr char TxtAnt2[] = "TxtAnt2";       // "Ant2"
+inline constexpr char TxtAnt3[] = "TxtAnt3";       // "Ant3"
+inline constexpr char TxtAnt4[] = "TxtAnt4";       // "Ant4"
+inline constexpr char TxtAnt5[] = "TxtAnt5";       // "Club": the club, kept as antenna 5
+
+// Shared by the header panels and the station panel.
 inline constexpr char CmdGata[] = "CmdGata"; // finishes the header input
 inline constexpr char ListCbr[] = "ListCbr"; // the pick list; afterwards the written file
 

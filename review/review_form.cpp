@@ -1,6 +1,7 @@
 #include "review/review_form.h"
 
 #include "core/recorded_ask.h"
+#include "core/settings_file.h"
 #include "platform/files.h"
 #include "platform/help_file.h"
 #include "review/adif.h"
@@ -8,6 +9,7 @@
 #include "review/review_controls.h"
 #include "review/text_log.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,6 +74,23 @@ constexpr Field kStfFields[] = {
     {rc::TxtQsoOrder1, "QsoOrder:"},
 };
 
+// The station panel, in the order of the summary sheet's station lines.
+constexpr Field kStationFields[] = {
+    {rc::TxtSection, "Section"}, {rc::TxtOp, "Op.Name"}, {rc::TxtNo, "No.Operat"},
+    {rc::TxtQTH, "QTH"},         {rc::TxtAds, "Adress"}, {rc::TxtTx, "Tx"},
+    {rc::TxtRx, "Rx"},           {rc::TxtAnt, "Ant1"},   {rc::TxtAnt2, "Ant2"},
+    {rc::TxtAnt3, "Ant3"},       {rc::TxtAnt4, "Ant4"},  {rc::TxtAnt5, "Club"},
+};
+static_assert(std::size(kStationFields) == review::kStationLines);
+// The shared value of each station field; the number of operators is a number of its own.
+QString SharedState::*const kStationValues[] = {
+    &SharedState::SummaryOperators, &SharedState::SummaryOpName,  nullptr,
+    &SharedState::SummaryQTH,       &SharedState::SummaryAddress, &SharedState::SummaryTx,
+    &SharedState::SummaryRx,        &SharedState::SummaryAnt1,    &SharedState::SummaryAnt2,
+    &SharedState::SummaryAnt3,      &SharedState::SummaryAnt4,    &SharedState::SummaryAnt5,
+};
+static_assert(std::size(kStationValues) == review::kStationLines);
+
 constexpr Field kCountryFields[] = {
     {rc::TxtCountry, "Country"}, {rc::TxtCont, "Cont"},   {rc::TxtCtyPfx, "CtyPfx"},
     {rc::TxtPfx, "Pfx"},         {rc::TxtITU, "ITU"},     {rc::TxtCQ, "CQ"},
@@ -108,6 +127,19 @@ constexpr std::pair<const char*, const char*> kEnterChain[] = {
     {rc::TxtPower1, rc::TxtSpecific1},
     {rc::TxtSpecific1, rc::TxtSoapBox1},
     {rc::TxtSoapBox1, rc::TxtContest1},
+    // Station panel, round.
+    {rc::TxtSection, rc::TxtOp},
+    {rc::TxtOp, rc::TxtNo},
+    {rc::TxtNo, rc::TxtQTH},
+    {rc::TxtQTH, rc::TxtAds},
+    {rc::TxtAds, rc::TxtTx},
+    {rc::TxtTx, rc::TxtRx},
+    {rc::TxtRx, rc::TxtAnt},
+    {rc::TxtAnt, rc::TxtAnt2},
+    {rc::TxtAnt2, rc::TxtAnt3},
+    {rc::TxtAnt3, rc::TxtAnt4},
+    {rc::TxtAnt4, rc::TxtAnt5},
+    {rc::TxtAnt5, rc::TxtSection},
     // Country entry (Enter in txtQRA stores the row).
     {rc::TxtCountry, rc::TxtCont},
     {rc::TxtCont, rc::TxtCtyPfx},
@@ -201,9 +233,9 @@ constexpr BandOption kBandOptions[] = {
     {rc::OpB80, rc::OpBD80, "Log &80 m", 80}, {rc::Opb160, rc::OpBD160, "Log 1&60 m", 160},
 };
 
-constexpr const char* kPanels[] = {rc::Frame1,    rc::Frame2, rc::Frame3, rc::Frame4,
-                                   rc::Frame5,    rc::Frame7, rc::Frame8, rc::FraLogCbr,
-                                   rc::FraLogSTF, rc::FraArh, rc::FilList};
+constexpr const char* kPanels[] = {rc::Frame1,    rc::Frame2,    rc::Frame3, rc::Frame4,
+                                   rc::Frame5,    rc::Frame6,    rc::Frame7, rc::Frame8,
+                                   rc::FraLogCbr, rc::FraLogSTF, rc::FraArh, rc::FilList};
 
 constexpr const char* kGrids[] = {rc::DBGrid9, rc::DBGrid6, rc::DBGrid7, rc::DBGrid8};
 
@@ -309,6 +341,8 @@ void ReviewForm::buildControls() {
     add(QLatin1String(rc::FraLogSTF), ControlKind::Frame,
         QStringLiteral("ENTER DATA STF (DARC FORMAT)"));
     fields(kStfFields);
+    add(QLatin1String(rc::Frame6), ControlKind::Frame, QLatin1String(rt::kStationCaption));
+    fields(kStationFields);
     add(QLatin1String(rc::FraArh), ControlKind::Frame, QLatin1String(rt::kArchiveCaption));
     add(QLatin1String(rc::LblNameDat), ControlKind::Label, QStringLiteral("Name file :"));
     add(QLatin1String(rc::TxtNameDat), ControlKind::Text);
@@ -428,8 +462,7 @@ void ReviewForm::menu(const QString& name) {
     } else if (is(rc::mnuArhiva)) {
         openArchive();
     } else if (is(rc::mnutxt)) {
-        ask(msg::kOkOnly | msg::kInformation, QLatin1String(rt::kLaterFormat),
-            QLatin1String(rt::kSaveTitle));
+        openStation(true);
     } else if (is(rc::mnuBeenden)) {
         if (ask(kYesNoQuestion | msg::kDefault2, QLatin1String(rt::kExitPrompt),
                 QLatin1String(rt::kExitTitle)) != msg::kYes)
@@ -448,10 +481,18 @@ void ReviewForm::menu(const QString& name) {
 
 void ReviewForm::option(const QString& name) {
     const auto is = [&](const char* n) { return name == QLatin1String(n); };
-    for (const BandOption& b : kBandOptions)
-        if (is(b.view) || is(b.print)) return viewBand(b.band);
-    if (is(rc::OpbLogGen) || is(rc::OpbDLogGen)) {
+    for (const BandOption& b : kBandOptions) {
+        if (is(b.view)) return viewBand(b.band);
+        if (is(b.print)) {
+            viewBand(b.band);
+            return printLog();
+        }
+    }
+    if (is(rc::OpbLogGen)) {
         viewWholeLog();
+    } else if (is(rc::OpbDLogGen)) {
+        viewWholeLog();
+        printLog();
     } else if (is(rc::OpBDXCC)) {
         showCountries();
     } else if (is(rc::OpbCallJud)) {
@@ -465,8 +506,7 @@ void ReviewForm::option(const QString& name) {
         show(rc::Frame8, true);
         focusAtEnd(QLatin1String(rc::TxtCountry));
     } else if (is(rc::OpBDSumm)) {
-        ask(msg::kOkOnly | msg::kInformation, QLatin1String(rt::kLaterFormat),
-            QLatin1String(rt::kSaveTitle));
+        openStation(false);
     }
 }
 
@@ -645,7 +685,9 @@ void ReviewForm::onKeyDown(const QString& control, forms::KeyEvent& e) {
         return archiveNameChanged();
     }
     const bool country = isField(control, kCountryFields);
-    if (!isField(control, kCabrilloFields) && !isField(control, kStfFields) && !country) return;
+    if (!isField(control, kCabrilloFields) && !isField(control, kStfFields) &&
+        !isField(control, kStationFields) && !country)
+        return;
     e.swallowed = true;
     if (country) return countryEnter(control);
     for (const auto& [from, to] : kEnterChain)
@@ -654,6 +696,7 @@ void ReviewForm::onKeyDown(const QString& control, forms::KeyEvent& e) {
 
 void ReviewForm::onKeyPress(const QString& control, int& ascii) {
     const bool upper = isField(control, kCabrilloFields) || isField(control, kStfFields) ||
+                       isField(control, kStationFields) ||
                        (isField(control, kCountryFields) && control != QLatin1String(rc::TxtCQ)) ||
                        control == QLatin1String(rc::TxtNameDat);
     if (upper && ascii >= 'a' && ascii <= 'z') ascii -= 'a' - 'A';
@@ -899,6 +942,7 @@ review::StfHeader ReviewForm::stfHeader() {
 
 // CmdGata: the header is finished, confirmed and declared; then the file is written.
 void ReviewForm::finishInput() {
+    if (exportFormat_ == ExportFormat::Text) return finishStation();
     const char* panel = exportFormat_ == ExportFormat::Cabrillo ? rc::FraLogCbr : rc::FraLogSTF;
     show(rc::CmdGata, false);
     show(rc::ListCbr, false);
@@ -925,8 +969,7 @@ void ReviewForm::write() {
     const review::FolderResult folder =
         review::ensureExportFolder(state_.DataDir, review::kLogFolder);
     if (!folder.error.isEmpty()) return notSaved(folder.error);
-    if (outputTarget_ == OutputTarget::LogFolder)
-        review::clearStationFiles(folder.path, state_.MyCall);
+    if (outputTarget_ == OutputTarget::LogFolder) clearOldFiles(folder.path);
     const bool cabrillo = exportFormat_ == ExportFormat::Cabrillo;
     const QString path = childPath(
         folder.path,
@@ -957,6 +1000,7 @@ void ReviewForm::notSaved(const QString& why) {
         QLatin1String(rt::kSaveTitle));
     if (exportFormat_ == ExportFormat::Cabrillo) show(rc::FraLogCbr, true);
     if (exportFormat_ == ExportFormat::Stf) show(rc::FraLogSTF, true);
+    if (exportFormat_ == ExportFormat::Text) show(rc::Frame6, true);
     show(rc::CmdGata, exportFormat_ != ExportFormat::None);
 }
 
@@ -975,6 +1019,211 @@ void ReviewForm::showWrittenFile(const QString& path) {
     list.visible = true;
     fileShown_ = true;
     listTakesPicks_ = false;
+}
+
+// The station's earlier files cleared from the log folder; each that stays is said.
+void ReviewForm::clearOldFiles(const QString& folder) {
+    for (const QString& failed : review::clearStationFiles(folder, state_.MyCall))
+        ask(msg::kOkOnly | msg::kExclamation,
+            QStringLiteral("An old file could not be deleted: ") + failed,
+            QLatin1String(rt::kSaveTitle));
+}
+
+// ---------------------------------------------------------------------------------------
+// The station panel, the text log and the summary, the printouts.
+
+// "Format TXT" (`file`) or the printed summary: the station panel, filled from the settings
+// file where it holds them.
+void ReviewForm::openStation(bool file) {
+    if (file) {
+        clearPanels();
+        hidePanels();
+        if (!ensureLogFolder()) return;
+        outputTarget_ = OutputTarget::LogFolder;
+    }
+    fileAsked_ = file;
+    text(rc::CmdGata) = QLatin1String(english() ? rt::kGataEnglish : rt::kGataRomanian);
+    show(rc::CmdGata, true);
+    show(rc::ListCbr, false);
+    fileShown_ = false;
+    exportFormat_ = ExportFormat::Text;
+    SharedState saved = state_;
+    if (readInitFile(saved, initFilePath(state_)).found) {
+        for (QString SharedState::*value : kStationValues)
+            if (value) state_.*value = saved.*value;
+        state_.SummaryOperatorCount = saved.SummaryOperatorCount;
+    }
+    const review::StationValues values = review::stationValues(state_);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text(kStationFields[i].name) = values[i];
+    show(rc::Frame6, true);
+    focusAtEnd(QLatin1String(rc::TxtSection));
+}
+
+// The fields into the shared values. A missing or zero number of operators becomes 1 and
+// keeps the focus; one that is not a number is refused. Nothing is taken then.
+bool ReviewForm::takeStationFields() {
+    const QString number = text(rc::TxtNo).trimmed();
+    bool numeric = false;
+    const int operators = number.toInt(&numeric);
+    if (number.isEmpty() || (numeric && operators < 1)) {
+        text(rc::TxtNo) = QStringLiteral("1");
+        show(rc::CmdGata, true);
+        focusAtEnd(QLatin1String(rc::TxtNo));
+        return false;
+    }
+    if (!numeric || operators > 32767) {
+        ask(msg::kOkOnly | msg::kExclamation,
+            QStringLiteral("The number of operators must be a whole number from 1 to 32767, not "
+                           "\"%1\".")
+                .arg(number),
+            QLatin1String(rt::kStationCaption));
+        show(rc::CmdGata, true);
+        focusAtEnd(QLatin1String(rc::TxtNo));
+        return false;
+    }
+    for (std::size_t i = 0; i < std::size(kStationValues); ++i)
+        if (kStationValues[i]) state_.*kStationValues[i] = text(kStationFields[i].name).trimmed();
+    state_.SummaryOperatorCount = operators;
+    return true;
+}
+
+// CmdGata on the station panel: the fields taken and confirmed, the settings file written,
+// then the summary printed, or the declaration asked and the text log and summary written.
+void ReviewForm::finishStation() {
+    show(rc::CmdGata, false);
+    show(rc::ListCbr, false);
+    if (!takeStationFields()) return;
+    if (ask(kYesNoQuestion, QLatin1String(english() ? rt::kFinishedEnglish : rt::kFinishedRomanian),
+            QLatin1String(rt::kFinishedTitle)) != msg::kYes) {
+        show(rc::CmdGata, true);
+        return;
+    }
+    const SettingsWriteResult saved = writeInitFile(state_, initFilePath(state_));
+    if (!saved.ok)
+        ask(msg::kOkOnly | msg::kExclamation,
+            QStringLiteral("The station data was not saved: ") + saved.error,
+            QLatin1String(rt::kStationCaption));
+    show(rc::Frame6, false);
+    if (!fileAsked_) return printSummary();
+    if (ask(msg::kYesNo | msg::kExclamation,
+            QLatin1String(english() ? rt::kDeclarationEnglish : rt::kDeclarationRomanian),
+            QLatin1String(rt::kDeclarationTitle)) != msg::kYes) {
+        ask(msg::kOkOnly | msg::kExclamation, QLatin1String(rt::kDeclarationRefused),
+            QLatin1String(rt::kDeclarationTitle));
+        show(rc::Frame6, true);
+        show(rc::CmdGata, true);
+        return;
+    }
+    writeTextLog();
+}
+
+// The totals formed at the end of an export pass, from the log recounted.
+review::Totals ReviewForm::passTotals() {
+    rescore();
+    return review::exportPassTotals(tallies_, contest());
+}
+
+review::SummarySheet ReviewForm::summarySheet(const char* title) {
+    rescore();
+    review::SummarySheet sheet;
+    sheet.myCall = state_.MyCall;
+    sheet.title = QLatin1String(title);
+    sheet.date = state_.StartDateFmt.toString();
+    sheet.station = review::stationValues(state_);
+    sheet.tallies = tallies_;
+    sheet.claimed = claimed();
+    sheet.with160 = contest().summary160;
+    return sheet;
+}
+
+// The text log through the export pass, then the summary file beside it.
+void ReviewForm::writeTextLog() {
+    show(rc::Frame4, false);
+    const review::FolderResult folder =
+        review::ensureExportFolder(state_.DataDir, review::kLogFolder);
+    if (!folder.error.isEmpty()) return notSaved(folder.error);
+    clearOldFiles(folder.path);
+    const ContestExports& c = contest();
+    const QString date = state_.StartDateFmt.toString();
+    const QString path =
+        childPath(folder.path, review::textLogFileName(state_.MyCall, state_.ContestName, date,
+                                                       c.textLogNamedByBand));
+    const int band = state_.Band;
+    state_.Band = 100;
+    review::TextLogWriter writer(state_.MyCall, text(rc::TxtContest), c.textLogBandColumn,
+                                 c.textPointsGap, [this] { return passTotals(); });
+    const review::PassResult result = review::exportToFile(queries_, writer, path);
+    if (!result.ok) {
+        state_.Band = band;
+        return notSaved(result.error);
+    }
+    const QString summaryPath =
+        childPath(folder.path, review::exportFileName(state_.MyCall, state_.ContestName, date,
+                                                      QStringLiteral(".txt")));
+    const QString error = review::writeLinesToFile(
+        review::summaryFileLines(summarySheet(c.summaryFileTitle)), summaryPath);
+    if (!error.isEmpty()) return notSaved(error);
+    lastExportPath_ = path;
+}
+
+// A print option of the print panel: the whole log printed after the printer question.
+void ReviewForm::printLog() {
+    if (confirmState_ == 10 && ask(kYesNoQuestion, QLatin1String(rt::kPrinterPrompt),
+                                   QLatin1String(rt::kPrinterTitle)) != msg::kYes) {
+        confirmState_ = 25;
+        clearPanels();
+        return;
+    }
+    if (confirmState_ == 25) return;
+    const ContestExports& c = contest();
+    const QVariant& when = c.printedLogHeadTime ? state_.StartTimeFmt : state_.StartDateFmt;
+    state_.Band = 100;
+    review::PrintedLogWriter writer(QLatin1String(c.printedLogTitle) + when.toString() +
+                                        QLatin1Char(' ') + state_.MyCall +
+                                        QStringLiteral(" - LOG GENERAL"),
+                                    [this] { return passTotals(); });
+    QBuffer none;
+    none.open(QIODevice::WriteOnly);
+    const review::PassResult result = review::runExportPass(queries_, writer, none);
+    if (!result.ok) {
+        ask(msg::kOkOnly | msg::kExclamation,
+            QStringLiteral("NOTHING WAS PRINTED. ") + result.error,
+            QLatin1String(rt::kPrinterTitle));
+        return;
+    }
+    printed(writer.document(),
+            review::textLogFileName(state_.MyCall, state_.ContestName,
+                                    state_.StartDateFmt.toString(), c.textLogNamedByBand,
+                                    QStringLiteral(".pdf")));
+}
+
+void ReviewForm::printSummary() {
+    printed(review::printedSummary(summarySheet(contest().printedSummaryTitle)),
+            review::exportFileName(state_.MyCall, state_.ContestName,
+                                   state_.StartDateFmt.toString(), QStringLiteral(".pdf")));
+}
+
+// The document on the printer, or in the log folder as `pdfName` when there is no printer;
+// where it went is said when it is a file, and why when it went nowhere.
+bool ReviewForm::printed(const review::PrintedDocument& document, const QString& pdfName) {
+    const auto failed = [&](const QString& why) {
+        ask(msg::kOkOnly | msg::kExclamation, QStringLiteral("NOTHING WAS PRINTED. ") + why,
+            QLatin1String(rt::kPrinterTitle));
+        return false;
+    };
+    if (!options_.printer) return failed(QStringLiteral("No printer is set up."));
+    const review::FolderResult folder =
+        review::ensureExportFolder(state_.DataDir, review::kLogFolder);
+    if (!folder.error.isEmpty()) return failed(folder.error);
+    const review::PrintResult r =
+        options_.printer->print(document, childPath(folder.path, pdfName));
+    if (!r.ok) return failed(r.error);
+    if (r.toPdf)
+        ask(msg::kOkOnly | msg::kInformation,
+            QStringLiteral("The printout was written to the PDF file ") + r.where,
+            QLatin1String(rt::kPrinterTitle));
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -11,8 +11,10 @@
 #include "forms/message_box.h"
 #include "review/cabrillo.h"
 #include "review/grid_model.h"
+#include "review/printed_page.h"
 #include "review/rescoring.h"
 #include "review/stf.h"
+#include "review/summary_sheet.h"
 #include "scoring/contests/registry.h"
 #include "store/reference_data.h"
 #include "store/review_queries.h"
@@ -55,8 +57,9 @@ inline constexpr const char* kArchiveCaption = "SAVE LOG IN HDD";
 inline constexpr const char* kNameMissing = "Please print in textbox, NAME FILE";
 inline constexpr const char* kArchiveDeletePrompt = "VRETI SA STERGETI FISIERUL ";
 inline constexpr const char* kArchiveDeleteTitle = "STERGERE?";
-inline constexpr const char* kLaterFormat =
-    "This output is not part of this version yet: use Format CABRILLO or Format STF.";
+inline constexpr const char* kStationCaption = "ENTER DATA TXT";
+inline constexpr const char* kPrinterPrompt = "ARE PRINTER READY?";
+inline constexpr const char* kPrinterTitle = "PRINT";
 } // namespace review_text
 
 struct ReviewOptions {
@@ -64,6 +67,8 @@ struct ReviewOptions {
     QString stfSpecAddress = QLatin1String(review::kDefaultStfSpecAddress);
     // Local date and time, for the name of the copy taken before the log is deleted.
     std::function<QDateTime()> localNow;
+    // Prints the log and the summary sheet; without one nothing can be printed.
+    review::PagePrinter* printer = nullptr;
 };
 
 class ReviewForm : public forms::FormModel {
@@ -159,6 +164,19 @@ private:
     review::StfHeader stfHeader();
     void showWrittenFile(const QString& path);
     void notSaved(const QString& why);
+
+    void clearOldFiles(const QString& folder);
+
+    // The station panel, the text log and summary file, the printouts.
+    void openStation(bool file);
+    void finishStation();
+    bool takeStationFields();
+    void writeTextLog();
+    review::SummarySheet summarySheet(const char* title);
+    review::Totals passTotals();
+    void printLog();
+    void printSummary();
+    bool printed(const review::PrintedDocument& document, const QString& pdfName);
 
     // The archive panel.
     void openArchive();

@@ -15,6 +15,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
   libhamlib-dev libhamlib-utils
   libgtest-dev libgmock-dev libbenchmark-dev python3-venv
+  # The printouts' font where Arial is missing; pdftotext and pdftoppm read printouts back.
+  fonts-liberation poppler-utils
 )
 read -r -a extra <<<"${KORVEL_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
