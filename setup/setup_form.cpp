@@ -264,8 +264,8 @@ QDateTime SetupForm::localNow() const {
     return platform_.localNow ? platform_.localNow() : QDateTime::currentDateTime();
 }
 
-void SetupForm::notify(const QString& prompt, int style) {
-    askRecorded(state_, box_, style, prompt, QString());
+int SetupForm::notify(const QString& prompt, int style) {
+    return askRecorded(state_, box_, style, prompt, QString());
 }
 
 // ---------------------------------------------------------------------------------------

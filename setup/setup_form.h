@@ -95,7 +95,8 @@ public:
     // Back from the desk: some handlers skip their focus moves and the cluster warning.
     bool returning() const { return state_.SetupDone == Flag::On; }
     // A message without icon, OK only.
-    void notify(const QString& prompt, int style = forms::msg::kOkOnly);
+    // Shows a message and returns the answer.
+    int notify(const QString& prompt, int style = forms::msg::kOkOnly);
     // Sets an option or a check box as code does: its handler runs when the value changes.
     void setChecked(const QString& name, bool checked);
     // The field shows and hides together with its frame.

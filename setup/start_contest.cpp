@@ -169,15 +169,28 @@ private:
 
     // Both settings files; a file that cannot be written is reported and the start goes on.
     void writeSettings() {
-        const SettingsWriteResult init = writeInitFile(s_, initFilePath(s_));
+        const SettingsWriteResult init = writeAsked(initFilePath(s_), writeInitFile);
         for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
             s_.cwText(i) = setup_.ctl(setup_ctl::messageText(i)).text;
         bool portOk = false;
         const int port = on_.text(setup_ctl::TxtCP).trimmed().toInt(&portOk);
         if (portOk) s_.ComPort = port;
-        const SettingsWriteResult cw = writeCwTextFile(s_, cwTextFilePath(s_));
+        const SettingsWriteResult cw = writeAsked(cwTextFilePath(s_), writeCwTextFile);
         for (const SettingsWriteResult* r : {&init, &cw})
             if (!r->ok) setup_.notify(r->error, forms::msg::kOkOnly | forms::msg::kExclamation);
+    }
+
+    // A settings file that is there but cannot be read may hold the operator's settings: it
+    // is written over only when the operator answers Yes (Esc and Enter keep it).
+    template <typename Write> SettingsWriteResult writeAsked(const QString& path, Write write) {
+        const SettingsWriteResult kept = write(s_, path, ReplaceUnreadable::No);
+        if (!kept.refused) return kept;
+        namespace msg = forms::msg;
+        const int answer = setup_.notify(
+            QStringLiteral("%1 cannot be read (%2). Replace it with the settings of this screen?")
+                .arg(path, unreadableReason(path)),
+            msg::kYesNo | msg::kQuestion | msg::kDefault2);
+        return answer == msg::kYes ? write(s_, path, ReplaceUnreadable::Yes) : kept;
     }
 
     // The desk takes the contest, the own station and the messages, and opens; back from

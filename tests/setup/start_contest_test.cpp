@@ -2,6 +2,8 @@
 // what they store, what the desk receives, and the setup screen on the way back.
 #include "setup_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace korvel;
@@ -360,6 +362,47 @@ TEST_F(ReturnFromDesk, LogGeneralComesBackWithItsChoicesAndConstant) {
     EXPECT_EQ(text("TxtMyBezirkA"), QStringLiteral("XY"));
     EXPECT_TRUE(start());
     EXPECT_EQ(deskCtl("TxtRSTE2").text, QStringLiteral("XY"));
+}
+
+// A settings file that exists but cannot be read is never written over behind the
+// operator's back: the start asks, No (or Esc) keeps it, Yes replaces what can be replaced
+// and reports what cannot; the other settings file is written as ever.
+class UnreadableSettings : public StartContest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(UnreadableSettings, AreReplacedOnlyWhenTheOperatorSaysSo) {
+    ready("OpBCQWW");
+    const QString init = initFilePath(s);
+    ASSERT_TRUE(QFile::remove(init));
+    ASSERT_TRUE(QDir().mkdir(init));
+    box.queueAnswer(GetParam());
+    EXPECT_TRUE(start());
+    ASSERT_EQ(box.shown().size(), 2u);
+    EXPECT_TRUE(box.shown()[0].prompt.startsWith(
+        init + QStringLiteral(" cannot be read (it is a folder)")));
+    EXPECT_EQ(box.shown()[0].style,
+              forms::msg::kYesNo | forms::msg::kQuestion | forms::msg::kDefault2);
+    // Kept on No; on Yes a folder cannot be replaced, and that is said, not reported as done.
+    EXPECT_TRUE(box.shown()[1].prompt.contains(init));
+    EXPECT_TRUE(box.shown()[1].prompt.contains(GetParam() == forms::msg::kNo
+                                                   ? QStringLiteral("it is kept")
+                                                   : QStringLiteral("Cannot write")));
+    EXPECT_TRUE(QFileInfo(init).isDir());
+    EXPECT_TRUE(QFileInfo(cwTextFilePath(s)).isFile());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, UnreadableSettings,
+                         ::testing::Values(forms::msg::kNo, forms::msg::kYes));
+
+TEST_F(StartContest, YesReplacesASettingsFileThatPointsNowhere) {
+    ready("OpBCQWW");
+    const QString init = initFilePath(s);
+    ASSERT_TRUE(QFile::remove(init));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gone.dat")), init));
+    box.queueAnswer(forms::msg::kYes);
+    EXPECT_TRUE(start());
+    ASSERT_EQ(box.shown().size(), 1u);
+    EXPECT_TRUE(box.shown()[0].prompt.contains(QStringLiteral("which does not exist")));
+    EXPECT_EQ(lineCount(init), 19);
 }
 
 } // namespace
