@@ -255,6 +255,17 @@ QWidget* DeskWindow::scoreFrame() {
             scoreLayout->addWidget(l, r + 1, col++);
         }
     }
+    // Beside the band table: the claimed score, the rate and the next serial.
+    auto* figures = new QVBoxLayout;
+    for (desk_ctl::Name name : {desk_ctl::LblScore, desk_ctl::LblRate, desk_ctl::LblNextNr}) {
+        auto* l = static_cast<QLabel*>(label(name, score));
+        l->setWordWrap(true);
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        figures->addWidget(l);
+    }
+    figures->addStretch(1);
+    scoreLayout->addLayout(figures, 0, 4, 7, 1);
+    scoreLayout->setColumnStretch(4, 3);
     return score;
 }
 
@@ -280,7 +291,7 @@ void DeskWindow::logGrid(QVBoxLayout* root) {
     if (state_.DxClusterOn == Flag::On) {
         // The DX-cluster pages beside the log; they never take the keyboard from the desk.
         auto* logAndCluster = new QHBoxLayout;
-        logAndCluster->addWidget(grid_, 3);
+        logAndCluster->addWidget(superCheckBeside(grid_), 3);
         cluster_ = new DxClusterPanel(clusterAddresses(readClusterHosts(state_.AppDir)), this);
         cluster_->setObjectName(desk_ctl::FraDxCluster);
         cluster_->onDone = [this] {
@@ -290,8 +301,49 @@ void DeskWindow::logGrid(QVBoxLayout* root) {
         logAndCluster->addWidget(cluster_, 2);
         root->addLayout(logAndCluster, 1);
     } else {
-        root->addWidget(grid_, 1);
+        root->addWidget(superCheckBeside(grid_), 1);
     }
+}
+
+// The super check partial list beside the log grid; on a small screen folded away behind
+// a button that opens it.
+QWidget* DeskWindow::superCheckBeside(QWidget* grid) {
+    auto* holder = new QWidget(this);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(grid, 3);
+    auto* panel = new QWidget(holder);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(1);
+    auto* notice = static_cast<QLabel*>(label(desk_ctl::LblScp, panel));
+    notice->setWordWrap(true);
+    notice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    column->addWidget(notice);
+    auto* list = new QListWidget(panel);
+    list->setObjectName(desk_ctl::LstScp);
+    list->setFocusPolicy(Qt::NoFocus);
+    connect(list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        model_.clickItem(desk_ctl::LstScp, item->text());
+        model_.dblClick(desk_ctl::LstScp);
+        sync();
+    });
+    binder_.bind(desk_ctl::LstScp, list);
+    column->addWidget(list, 1);
+    row->addWidget(panel, 1);
+    if (state_.ScaleX <= 1.0f) {
+        // 800x600 and smaller: the list opens from a narrow button.
+        auto* fold = new QPushButton(QStringLiteral("S\nC\nP"), holder);
+        fold->setObjectName(QStringLiteral("CmdScp"));
+        fold->setCheckable(true);
+        fold->setFocusPolicy(Qt::NoFocus);
+        fold->setFixedWidth(fold->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 2);
+        fold->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        panel->setVisible(false);
+        connect(fold, &QPushButton::toggled, panel, &QWidget::setVisible);
+        row->addWidget(fold);
+    }
+    return holder;
 }
 
 void DeskWindow::cwPanel(QVBoxLayout* root) {

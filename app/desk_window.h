@@ -44,6 +44,7 @@ private:
     QWidget* ownStationFrame();
     QWidget* scoreFrame();
     void logGrid(QVBoxLayout* root);
+    QWidget* superCheckBeside(QWidget* grid);
     void cwPanel(QVBoxLayout* root);
     void messageKeys(QVBoxLayout* root);
     void menus();

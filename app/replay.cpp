@@ -91,7 +91,7 @@ public:
             {"band", &Replay::band, true},    {"mode", &Replay::mode, true},
             {"text", &Replay::text, true},    {"dump", &Replay::dump, true},
             {"tally", &Replay::tally, true},  {"grid", &Replay::grid, true},
-            {"row", &Replay::row, true},
+            {"row", &Replay::row, true},      {"tick", &Replay::tick, true},
         };
         for (const Command& c : kCommands) {
             if (command != QLatin1String(c.name)) continue;
@@ -132,6 +132,12 @@ public:
         }
         QDateTime utc(t.date().addYears(t.date().year() < 2000 ? 100 : 0), t.time(), Qt::UTC);
         clock_.set(utc);
+        return true;
+    }
+
+    // The desk's timer fires once: the clock title and the rate at the replay's time.
+    bool tick(const QString&, QString&) {
+        desk().tick();
         return true;
     }
 

@@ -161,6 +161,7 @@ void DeskForm::nextSerial() {
     const scoring::SerialStep step = scoring::nextSerial(text(desk_ctl::TxtRSTE2));
     text(desk_ctl::LblRaport) = step.used;
     text(desk_ctl::TxtRSTE2) = step.next;
+    showNextSerial();
 }
 
 void DeskForm::serialStart() {
@@ -168,6 +169,7 @@ void DeskForm::serialStart() {
     const scoring::SerialStep step = scoring::resumeSerial(last ? last->sent : QString());
     text(desk_ctl::LblRaport) = step.used;
     text(desk_ctl::TxtRSTE2) = step.next;
+    showNextSerial();
 }
 
 // Alt+F2: the last QSO (or, pressed again, the one before the QSO already taken back)

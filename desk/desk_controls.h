@@ -88,6 +88,14 @@ inline constexpr Name mnuUndo{"mnuUndo"};           // undo after abort
 inline constexpr Name mnuHelp2{"mnuHelp2"};         // the help menu
 inline constexpr Name FraDxCluster{"FraDxCluster"}; // the DX-cluster panel
 
+// Beside the tallies and the log grid: the claimed score, the rate, the next serial and
+// the super check partial list.
+inline constexpr Name LblScore{"LblScore"};   // the claimed QSOs, points, multipliers, score
+inline constexpr Name LblRate{"LblRate"};     // QSOs per hour and the time since the last QSO
+inline constexpr Name LblNextNr{"LblNextNr"}; // the serial the next QSO sends
+inline constexpr Name LstScp{"LstScp"};       // the known calls holding the typed text
+inline constexpr Name LblScp{"LblScp"};       // the list's size, or where to put one
+
 // Names composed from a number.
 inline constexpr int kMessageKeys = 11;
 // "TxtF1".."TxtF11": the text of message key n.

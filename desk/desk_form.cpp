@@ -99,6 +99,7 @@ void DeskForm::buildControls() {
     add(desk_ctl::mnuAnfang, ControlKind::Menu, QStringLiteral("1_ST_PA&GE"));
     add(desk_ctl::mnuBeenden, ControlKind::Menu, QStringLiteral("E&XIT"));
     add(desk_ctl::mnuUndo, ControlKind::Menu, QStringLiteral("UND&O AFTER ABORT")).enabled = false;
+    buildFigureControls();
     setFocus(desk_ctl::txtIndic);
 }
 
@@ -290,6 +291,7 @@ void DeskForm::open() {
     refreshOwnLabels();
     colourModeLabels();
     colourBandLabels();
+    loadSuperCheck();
     recountTallies();
     show(desk_ctl::TxtEroare, false);
     refreshLogGrid();
@@ -405,12 +407,14 @@ void DeskForm::onTimer() {
     s_.StartTimeFmt = utc.toString(QStringLiteral("HH:mm:ss"));
     const QString t = clockTitle(utc, s_.ScaleX);
     if (t != title_) title_ = t;
+    tickFigures();
 }
 
 // ---------------------------------------------------------------------------------------
 // Tallies.
 
 void DeskForm::recountTallies() {
+    forgetLoggedCalls();
     for (BandTally& t : s_.BandTallies)
         t = {};
     const bool second = contest().countsSecondMultiplier();
@@ -443,6 +447,7 @@ void DeskForm::showTallies() {
         ctl(tallyLabel(Tally::Points, row)).text = QString::number(t.points);
         ctl(tallyLabel(Tally::Mults, row)).text = QString::number(t.mults);
     }
+    showFigures();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -499,6 +504,7 @@ void DeskForm::clearDesk() {
     c(desk_ctl::list1).items.clear();
     c(desk_ctl::list1).listIndex = -1;
     show(desk_ctl::list1, false);
+    superCheckLookup();
     show(desk_ctl::TxtEroare, false);
     dupeState_ = DupeState::None;
     analysedCall_.clear();

@@ -14,14 +14,18 @@
 #include "core/shared_state.h"
 #include "desk/desk_controls.h"
 #include "desk/message_keys.h"
+#include "desk/rate_meter.h"
+#include "desk/super_check.h"
 #include "forms/form_model.h"
 #include "forms/message_box.h"
+#include "review/rescoring.h"
 #include "platform/clock.h"
 #include "scoring/contest.h"
 #include "scoring/geo.h"
 #include "store/reference_data.h"
 
 #include <QString>
+#include <QSet>
 #include <QStringList>
 
 #include <array>
@@ -156,6 +160,15 @@ public:
     // Leaving the desk: the first-page menu and a confirmed EXIT.
     std::function<void()> onReturnToSetup;
     std::function<void()> onExit;
+
+    // Beside the tallies (desk_figures.cpp): the claimed score as the review screen counts
+    // it from the same tallies, and the rate at the clock's time.
+    review::Totals claimedScore() const;
+    RateMeter::Figures rateFigures() const;
+    // The super check partial list, read when the desk opens: MASTER.SCP of the data folder,
+    // else of this folder.
+    QString superCheckSystemFolder = QLatin1String(SuperCheck::kSystemFolder);
+    const SuperCheck& superCheck() const { return superCheck_; }
 
 protected:
     void onKeyDown(const QString& control, forms::KeyEvent& e) override;
@@ -331,6 +344,24 @@ private:
         DeskForm& d_;
     };
     ContestView contestView_{*this};
+
+    // Score, rate, next serial and super check partial (desk_figures.cpp).
+    void buildFigureControls();
+    void loadSuperCheck();
+    void showFigures();
+    void forgetLoggedCalls();
+    void tickFigures();
+    void showNextSerial();
+    void superCheckLookup();
+    void takeSuperCheckCall(int index);
+    bool superCheckKeyDown(const QString& control, forms::KeyEvent& e);
+    bool superCheckDblClick(const QString& control);
+    SuperCheck superCheck_;
+    RateMeter rate_;
+    QSet<QString> loggedCalls_;   // every call in the log, for the marks of the list
+    bool loggedCallsRead_ = false;
+    std::int64_t newestSeen_ = 0; // the newest QSO whose call is in loggedCalls_
+    bool holdSuperCheck_ = false; // a call of the list is being typed: the list stays
 };
 
 } // namespace korvel

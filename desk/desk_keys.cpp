@@ -44,6 +44,7 @@ bool callCharacter(int ascii) {
 // Key-down: function keys, Tab, Alt, Page Up/Down.
 
 void DeskForm::onKeyDown(const QString& control, KeyEvent& e) {
+    if (superCheckKeyDown(control, e)) return;
     if (e.key == Key::Esc || e.key == Key::End) keys_.stop(*this); // ends a message or a repeat
     if (control == desk_ctl::txtIndic) {
         keyDownCall(e);
@@ -391,6 +392,7 @@ void DeskForm::partialCallLookup() {
     gridRows_ = dbs_.log.callsStartingWith(trimmedCall(), kGridRows);
     std::sort(gridRows_.begin(), gridRows_.end(),
               [](const store::QsoRow& a, const store::QsoRow& b) { return a.id < b.id; });
+    superCheckLookup();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -628,6 +630,7 @@ void DeskForm::onClick(const QString& control) {
 }
 
 void DeskForm::onDblClick(const QString& control) {
+    if (superCheckDblClick(control)) return;
     if (control == desk_ctl::TxtUTC || control == desk_ctl::TxtDate) {
         ctl(control).text.clear();
         ctl(control).selStart = 0;

@@ -62,6 +62,8 @@ enum Slot {
     kAll,
     kLastOfBand,
     kBandTotals,
+    kLatest,
+    kDistinctCalls,
     kJournalMode,
     kSynchronous,
     kMarkBase // + 8 variants for rows, + 8 for existence
@@ -395,6 +397,25 @@ std::vector<QsoRow> LogStore::lastOfBand(const QString& band, int limit) {
     q.bindValue(1, limit);
     std::vector<QsoRow> out = rows(q);
     std::reverse(out.begin(), out.end());
+    return out;
+}
+
+std::vector<QsoRow> LogStore::latest(int limit) {
+    if (!ready()) return {};
+    QSqlQuery& q = statement(kLatest, select(QStringLiteral("ORDER BY ID DESC LIMIT ?")));
+    q.bindValue(0, limit);
+    return rows(q);
+}
+
+std::vector<QString> LogStore::distinctCalls() {
+    std::vector<QString> out;
+    if (!ready()) return out;
+    QSqlQuery& q = statement(
+        kDistinctCalls, QStringLiteral("SELECT DISTINCT Callsign FROM LogGen ORDER BY Callsign"));
+    if (!run(q)) return out;
+    while (q.next())
+        out.push_back(q.value(0).toString());
+    if (!finished(q)) out.clear();
     return out;
 }
 

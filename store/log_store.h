@@ -91,6 +91,10 @@ public:
     // The last `limit` QSOs of a band, in entry order.
     std::vector<QsoRow> lastOfBand(const QString& band, int limit);
     std::vector<QsoRow> all(); // entry order
+    // The last `limit` QSOs of the log, the newest first.
+    std::vector<QsoRow> latest(int limit);
+    // Every call in the log once, in the order of the calls.
+    std::vector<QString> distinctCalls();
 
 private:
     std::vector<QsoRow> rows(QSqlQuery& q);
