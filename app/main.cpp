@@ -220,6 +220,16 @@ int main(int argc, char** argv) {
     if (!start.databaseError.isEmpty()) err << "korvel: " << start.databaseError << '\n';
     if (!cl.autoStart) {
         korvel::QtMessageBox box;
+        // A settings file that cannot be read, or lines of one cut or skipped: said once,
+        // before the setup screen asks for anything.
+        if (!start.warnings.isEmpty()) {
+            QStringList shown = start.warnings.mid(0, 12);
+            if (start.warnings.size() > shown.size())
+                shown
+                    << QStringLiteral("... and %1 more").arg(start.warnings.size() - shown.size());
+            box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kExclamation,
+                    shown.join(QLatin1Char('\n')), QStringLiteral("Korvel"));
+        }
         for (const QString& notice : start.notices)
             box.ask(korvel::forms::msg::kOkOnly | korvel::forms::msg::kInformation, notice,
                     QStringLiteral("Korvel"));
