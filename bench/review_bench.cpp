@@ -1,16 +1,20 @@
-// The review screen on a 100,000-QSO log: re-scoring, the Cabrillo, STF and ADIF files written by
-// the export pass, the screen opened, and a band view and Log General shown (offscreen).
+// The review screen on a 100,000-QSO log: re-scoring, the Cabrillo, STF, ADIF and text log files
+// written by the export pass, the screen opened, and a band view and Log General shown
+// (offscreen); the printed log of a 2,000-QSO log painted into a PDF file.
+#include "app/page_printer.h"
 #include "app/review_window.h"
 #include "bench/bench_log.h"
 #include "review/adif.h"
 #include "review/cabrillo.h"
 #include "review/review_controls.h"
 #include "review/stf.h"
+#include "review/text_log.h"
 #include "scoring/contests/registry.h"
 #include "store/reference_data.h"
 #include "store/schema.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -30,6 +34,8 @@ struct Data {
     forms::ScriptedMessageBox box;
 };
 Data* g_data = nullptr;
+Data* g_small = nullptr; // the first 2,000 QSOs of the same log
+constexpr int kSmallLog = 2'000;
 
 void BM_Rescore(benchmark::State& state) {
     const ContestExports& contest = scoring::contestExports(201);
@@ -73,6 +79,40 @@ void BM_AdifFile(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_AdifFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_TextLogFile(benchmark::State& state) {
+    const ContestExports& contest = scoring::contestExports(201);
+    writeFile(state, [&] {
+        return review::TextLogWriter(QStringLiteral("YO9XX"), QString(), contest.textLogBandColumn,
+                                     contest.textPointsGap, [&] {
+                                         return review::exportPassTotals(
+                                             review::rescore(g_data->dbs.log, contest), contest);
+                                     });
+    });
+}
+BENCHMARK(BM_TextLogFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The printed log of 2,000 QSOs: the export pass lays out its pages, the painter writes them
+// into a PDF file.
+void BM_PrintedLogPdf(benchmark::State& state) {
+    Data& d = *g_small;
+    const ContestExports& contest = scoring::contestExports(201);
+    store::ReviewQueries queries(d.dbs.log, d.dbs.ref);
+    QtPagePrinter printer(QtPagePrinter::Output::PdfFile);
+    const QString path = d.dir.filePath(QStringLiteral("log.pdf"));
+    for (auto _ : state) {
+        review::PrintedLogWriter writer(QStringLiteral("CQWWDX 28.11.26 YO9XX - LOG GENERAL"), [&] {
+            return review::exportPassTotals(review::rescore(d.dbs.log, contest), contest);
+        });
+        QBuffer none;
+        none.open(QIODevice::WriteOnly);
+        const review::PassResult r = review::runExportPass(queries, writer, none);
+        const review::PrintResult printed = printer.print(writer.document(), path);
+        if (!r.ok || r.qsos != kSmallLog || !printed.ok)
+            state.SkipWithError("the PDF file was not written");
+    }
+}
+BENCHMARK(BM_PrintedLogPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // From LOG to the review screen painted: the model's load (re-scoring, the grids bound) and
 // the window shown with the first page of the log.
@@ -141,6 +181,15 @@ int main(int argc, char** argv) {
     s.MyCall = QStringLiteral("YO9XX");
     s.DataDir = s.AppDir = data->dir.path();
     g_data = data.get();
+    auto small = std::make_unique<Data>();
+    if (!bench::bulkFill(
+            QDir(small->dir.path()).filePath(QLatin1String(store::kLogDatabaseFile)),
+            std::vector<store::QsoRow>(log.rows.begin(), log.rows.begin() + kSmallLog)) ||
+        !store::openDatabases(small->dir.path(), small->dbs).ok()) {
+        std::fprintf(stderr, "could not build the small log\n");
+        return 1;
+    }
+    g_small = small.get();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
