@@ -3,6 +3,7 @@
 #include "app/compass_widget.h"
 #include "app/dx_cluster_panel.h"
 #include "app/form_events.h"
+#include "app/station_panel.h"
 #include "desk/dx_cluster_addresses.h"
 #include "platform/help_file.h"
 #include "scoring/contests/registry.h"
@@ -104,7 +105,12 @@ void DeskWindow::build() {
     messageKeys(root);
     // The message buttons stay visible for the voice keyer when the CW texts are hidden.
     root->addWidget(label(desk_ctl::LblJos));
-    setCentralWidget(central);
+    // The band map and the cluster console on the right; folded away on a small screen.
+    const auto syncAll = [this] { sync(); };
+    station_ = new StationPanel(model_, binder_, syncAll, this);
+    station_->commandLine()->installEventFilter(this);
+    const bool small = state_.ScreenHeightPx > 0 && state_.ScreenHeightPx < 700;
+    setCentralWidget(station_->besideDesk(central, small));
     menus();
 }
 
@@ -117,6 +123,9 @@ QFont DeskWindow::captionRow(QVBoxLayout* root) {
     big.setBold(true);
     conc->setFont(big);
     top->addWidget(conc);
+    QWidget* freq = label(desk_ctl::LblFreq); // the radio's frequency
+    freq->setFont(big);
+    top->addWidget(freq);
     top->addWidget(label(desk_ctl::LblAnunt), 1);
     top->addWidget(label(desk_ctl::LblOffLine));
     top->addWidget(label(desk_ctl::LblRaport));
@@ -465,6 +474,7 @@ void DeskWindow::refreshGrid() {
 
 void DeskWindow::sync() {
     binder_.sync();
+    if (station_) station_->sync();
     compass_->setHeading(model_.beamHeading());
     refreshGrid();
 }

@@ -17,6 +17,7 @@ namespace korvel {
 
 class CompassWidget;
 class DxClusterPanel;
+class StationPanel;
 
 class DeskWindow : public QMainWindow {
 public:
@@ -61,6 +62,7 @@ private:
     CompassWidget* compass_ = nullptr;
     QTableWidget* grid_ = nullptr;
     DxClusterPanel* cluster_ = nullptr;
+    StationPanel* station_ = nullptr;
     QTimer clock_;
     std::size_t gridShown_ = static_cast<std::size_t>(-1);
     std::int64_t gridFirstId_ = -1, gridLastId_ = -1;

@@ -35,6 +35,7 @@ void DeskForm::commitQso() {
     stampDateTime();
     // A QSO the log did not take stays on the desk, to be stored again.
     if (!storeQso()) return;
+    stationQsoStored();
     prepareNextQso();
 }
 
@@ -231,6 +232,7 @@ void DeskForm::deleteSelectedQso() {
     if (answer == forms::msg::kYes) {
         if (reloadId_ && *reloadId_ == gridCurrent_) reloadId_.reset();
         dbs_.log.deleteQso(gridCurrent_);
+        stationQsoDeleted(gridCurrent_);
         gridCurrent_ = 0;
         recountTallies();
         refreshLogGrid();

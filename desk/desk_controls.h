@@ -88,6 +88,13 @@ inline constexpr Name mnuUndo{"mnuUndo"};           // undo after abort
 inline constexpr Name mnuHelp2{"mnuHelp2"};         // the help menu
 inline constexpr Name FraDxCluster{"FraDxCluster"}; // the DX-cluster panel
 
+// The station around the desk: the radio's frequency, the band map and the cluster console.
+inline constexpr Name LblFreq{"LblFreq"};             // the radio's frequency, kHz
+inline constexpr Name FraStation{"FraStation"};       // the band map and console panel
+inline constexpr Name LstBandMap{"LstBandMap"};       // the spots of the desk's band
+inline constexpr Name LstCluster{"LstCluster"};       // the node's lines
+inline constexpr Name TxtClusterCmd{"TxtClusterCmd"}; // a command line for the node
+
 // Beside the tallies and the log grid: the claimed score, the rate, the next serial and
 // the super check partial list.
 inline constexpr Name LblScore{"LblScore"};   // the claimed QSOs, points, multipliers, score

@@ -99,6 +99,7 @@ void DeskForm::buildControls() {
     add(desk_ctl::mnuAnfang, ControlKind::Menu, QStringLiteral("1_ST_PA&GE"));
     add(desk_ctl::mnuBeenden, ControlKind::Menu, QStringLiteral("E&XIT"));
     add(desk_ctl::mnuUndo, ControlKind::Menu, QStringLiteral("UND&O AFTER ABORT")).enabled = false;
+    buildStationControls();
     buildFigureControls();
     setFocus(desk_ctl::txtIndic);
 }
@@ -341,6 +342,7 @@ void DeskForm::switchBand(int band) {
     recountTallies();
     refreshLogGrid();
     showOtherBandTallies(!(contest().tallies80Only() && band == 80));
+    refreshBandMap();
     if (modeChosen) {
         colourModeLabels();
         if (s_.SetupDone == Flag::Unset) focusCall();
@@ -374,6 +376,7 @@ void DeskForm::switchMode(bool cw) {
         cw ? QStringLiteral("599") : QStringLiteral("59");
     if (s_.Band != 0) show(desk_ctl::LblAnunt, false);
     if (const auto zone = contest().sentOnModeChoice(s_)) text(desk_ctl::TxtRSTE2) = *zone;
+    refreshBandMap();
     if (!c(desk_ctl::txtIndic).enabled) {
         enableEntryFields(true);
         if (s_.SetupDone == Flag::Unset) focusCall();

@@ -12,7 +12,9 @@
 
 #include "core/recorded_ask.h"
 #include "core/shared_state.h"
+#include "desk/band_map.h"
 #include "desk/desk_controls.h"
+#include "desk/desk_spot_judge.h"
 #include "desk/message_keys.h"
 #include "desk/rate_meter.h"
 #include "desk/super_check.h"
@@ -160,6 +162,31 @@ public:
     // Leaving the desk: the first-page menu and a confirmed EXIT.
     std::function<void()> onReturnToSetup;
     std::function<void()> onExit;
+
+    // The station around the desk (desk_station.cpp): the radio, the band map of the DX
+    // spots and the cluster console. Each stays hidden and idle until the program feeds it.
+    void showStation(bool radio, bool cluster);
+    // A reading of the radio. A frequency in another contest band chooses that band as its
+    // button does, CW/CWR and USB/LSB choose the mode as the mode buttons do; outside the
+    // contest bands the desk keeps its band and shows the frequency red (LblFreq).
+    void followRadio(std::int64_t hz, const QString& mode);
+    // The radio stopped answering: said in the error line; no frequency is logged meanwhile.
+    void radioLost(const QString& reason);
+    std::optional<std::int64_t> radioHz() const { return radioHz_; }
+    // The frequency a QSO stored now is logged with (kHz): the radio's, when it is read and
+    // lies in the desk's band.
+    std::optional<std::int64_t> loggedKHz() const;
+    // A call into the call field as if typed (a double click in the band map).
+    void typeCall(const QString& call);
+    // A line from the cluster node: into the console, and onto the band map when a spot.
+    void clusterLine(const QString& line, const QDateTime& utc);
+    void expireSpots(const QDateTime& utc);
+    void setSpotMinutes(int minutes);
+    const cluster::BandMap& bandMap() const { return bandMap_; }
+    // Tunes the radio to a spot picked on the band map (set while rig control is on).
+    std::function<void(std::int64_t hz)> onTune;
+    // A command line typed in the console, for the node.
+    std::function<void(const QString& command)> onClusterCommand;
 
     // Beside the tallies (desk_figures.cpp): the claimed score as the review screen counts
     // it from the same tallies, and the rate at the clock's time.
@@ -344,6 +371,20 @@ private:
         DeskForm& d_;
     };
     ContestView contestView_{*this};
+
+    // The station around the desk (desk_station.cpp).
+    void buildStationControls();
+    void stationQsoStored();
+    void stationQsoDeleted(std::int64_t id);
+    void refreshBandMap();
+    bool stationDblClick(const QString& control);
+    bool stationKeyDown(const QString& control, forms::KeyEvent& e);
+    std::optional<std::int64_t> radioHz_;
+    QString radioProblem_; // the radio's last message in the error line
+    QString bandMapMode_;
+    cluster::SpotStore spots_;
+    DeskSpotJudge spotJudge_{s_, dbs_};
+    cluster::BandMap bandMap_{spotJudge_};
 
     // Score, rate, next serial and super check partial (desk_figures.cpp).
     void buildFigureControls();

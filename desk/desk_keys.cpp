@@ -44,6 +44,7 @@ bool callCharacter(int ascii) {
 // Key-down: function keys, Tab, Alt, Page Up/Down.
 
 void DeskForm::onKeyDown(const QString& control, KeyEvent& e) {
+    if (stationKeyDown(control, e)) return;
     if (superCheckKeyDown(control, e)) return;
     if (e.key == Key::Esc || e.key == Key::End) keys_.stop(*this); // ends a message or a repeat
     if (control == desk_ctl::txtIndic) {
@@ -630,6 +631,7 @@ void DeskForm::onClick(const QString& control) {
 }
 
 void DeskForm::onDblClick(const QString& control) {
+    if (stationDblClick(control)) return;
     if (superCheckDblClick(control)) return;
     if (control == desk_ctl::TxtUTC || control == desk_ctl::TxtDate) {
         ctl(control).text.clear();

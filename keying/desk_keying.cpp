@@ -5,10 +5,12 @@
 #include "core/shared_state.h"
 #include "desk/desk_form.h"
 #include "forms/message_box.h"
+#include "keying/cwdaemon_keyer.h"
 
 #include <QMetaObject>
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvel::keying {
 
@@ -47,6 +49,7 @@ DeskKeying::~DeskKeying() {
 
 void DeskKeying::shutdown() {
     desk_ = nullptr; // late reports find no desk and are dropped
+    if (daemon_ && keying_) daemon_->abort();
     ++generation_;
     keyer_.shutdown();
     audio_.stop();
@@ -90,13 +93,17 @@ void DeskKeying::speedKey(DeskForm& desk, int delta) {
     if (s_.Mode != QLatin1String("CW") || s_.CwByPc != Flag::On) return;
     const double wpm = desk.cwSpeed() + delta;
     desk.setCwSpeed(delta > 0 ? std::min(wpm, 40.0) : std::max(wpm, 10.0));
+    if (daemon_) daemon_->setSpeed(static_cast<int>(std::lround(desk.cwSpeed())));
 }
 
 void DeskKeying::stop(DeskForm& desk) {
     desk_ = &desk;
     if (keying_) {
         stopRequested_ = true;
-        keyer_.stop();
+        if (daemon_)
+            daemon_->abort();
+        else
+            keyer_.stop();
     } else if (playing_) {
         stopRequested_ = true;
         audio_.stop();
@@ -292,6 +299,7 @@ Expanded DeskKeying::expand(DeskForm& desk, const QString& message) {
 
 void DeskKeying::keyCw(DeskForm& desk, const QString& message, Then then) {
     sendAborted_ = stopRequested_ = false;
+    if (daemon_) return keyDaemon(desk, message, std::move(then));
     lines_ = openPort();
     CwSettings settings = cw_;
     settings.wpm = desk.cwSpeed();
@@ -325,7 +333,8 @@ void DeskKeying::cwDone(std::uint64_t id, KeyResult result) {
     keying_ = false;
     lines_.reset();
     if (result.stopped || stopRequested_) sendAborted_ = true;
-    if (result.lineLost) showError(QString::fromLatin1(keying_text::kLineLost).arg(s_.ComPort));
+    if (result.lineLost && !daemon_)
+        showError(QString::fromLatin1(keying_text::kLineLost).arg(s_.ComPort));
     d.clearKeyedText();
     if (!operatorLeftCursor()) {
         d.focusCall();
@@ -335,6 +344,28 @@ void DeskKeying::cwDone(std::uint64_t id, KeyResult result) {
     then_ = nullptr;
     if (then) then();
     changed();
+}
+
+void DeskKeying::useDaemon(CwDaemonKeyer* daemon) {
+    QObject::disconnect(daemonDone_);
+    daemon_ = daemon;
+    if (daemon_)
+        daemonDone_ = QObject::connect(daemon_, &CwDaemonKeyer::finished, context_.get(),
+                                       [this](KeyResult r) { cwDone(daemonId_, r); });
+}
+
+void DeskKeying::keyDaemon(DeskForm& desk, const QString& message, Then then) {
+    desk.clearKeyedText();
+    keying_ = true;
+    focusAtStart_ = desk.focus();
+    typedDuringMessage_ = false;
+    then_ = std::move(then);
+    daemonId_ = ++generation_;
+    const int wpm = static_cast<int>(std::lround(desk.cwSpeed()));
+    if (wpm != daemon_->speed()) daemon_->setSpeed(wpm);
+    for (const QChar ch : message) // the daemon reports no progress: the text shows whole
+        desk.addKeyedCharacter(ch);
+    if (!daemon_->send(message)) cwDone(daemonId_, {false, true});
 }
 
 // One round of the automatic repeat of F1 (CW or voice): the pause, with its field red,

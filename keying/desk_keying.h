@@ -37,6 +37,8 @@ class MessageBox;
 
 namespace korvel::keying {
 
+class CwDaemonKeyer;
+
 // Texts the keying shows.
 namespace keying_text {
 inline constexpr const char* kNoPort =
@@ -67,6 +69,12 @@ public:
     // Stops whatever runs and forgets the desk: call it before the desk goes away.
     void shutdown();
 
+    // CW messages go to cwdaemon instead of the serial port's lines while `daemon` is set
+    // (null: the serial port again). The daemon keys the expanded text with its own timing
+    // at the desk's speed; the text shows whole while it is keyed, and a daemon that does
+    // not report the end in time ends the message as a lost line does.
+    void useDaemon(CwDaemonKeyer* daemon);
+
     // The last message (or repeat pause) was stopped with Esc or End.
     bool sendAborted() const { return sendAborted_; }
     // An automatic repeat of F1 (CW or voice) is under way.
@@ -92,6 +100,7 @@ private:
     void keyCw(DeskForm& desk, const QString& message, Then then);
     void cwCharacter(std::uint64_t id, int index, double wpm);
     void cwDone(std::uint64_t id, KeyResult result);
+    void keyDaemon(DeskForm& desk, const QString& message, Then then);
 
     // Voice keys.
     void voiceKey(DeskForm& desk, int key);
@@ -123,6 +132,9 @@ private:
     DeskForm* desk_ = nullptr;
 
     std::unique_ptr<platform::ControlLines> lines_;
+    CwDaemonKeyer* daemon_ = nullptr;
+    QMetaObject::Connection daemonDone_;
+    std::uint64_t daemonId_ = 0; // the message the daemon is keying
     bool keying_ = false;
     bool playing_ = false;
     std::uint64_t generation_ = 0; // of the message, playback or pause under way

@@ -75,6 +75,11 @@ QString adifRecord(const ExportRecord& r, const QString& comment) {
     line += QLatin1Char('>');
     line += band;
     line += QLatin1Char('m');
+    if (r.kHz > 0) { // the frequency the log holds, in MHz
+        const QString mhz = QString::number(r.kHz / 1000) + QLatin1Char('.') +
+                            QString::number(r.kHz % 1000).rightJustified(3, QLatin1Char('0'));
+        putField(line, QLatin1StringView("FREQ"), mhz);
+    }
     putField(line, QLatin1StringView("RST_SENT"), sent.left(reportSize));
     putField(line, QLatin1StringView(isWholeNumber(sentExchange) ? "STX" : "STX_STRING"),
              sentExchange);

@@ -25,7 +25,8 @@ QString cabrilloQsoLine(const ExportRecord& r, const QString& ownCall, CabrilloL
     QString line;
     line.reserve(80);
     line += fixedWidth(QStringLiteral("QSO:"), 5);
-    line += fixedWidth(cabrilloFrequency(r.band), 6);
+    // The frequency the log holds, else the band's lower edge.
+    line += fixedWidth(r.kHz > 0 ? QString::number(r.kHz) : cabrilloFrequency(r.band), 6);
     line += fixedWidth(mode == QLatin1String("SSB") ? QStringLiteral("PH") : mode, 3);
     line += fixedWidth(isoDate, 11);
     line += fixedWidth(r.time.mid(0, 2) + r.time.mid(3, 2), 5);

@@ -59,8 +59,11 @@ PassResult runExportPass(store::ReviewQueries& queries, FormatWriter& writer, QI
     LineWriter lines(out);
     writer.header(lines);
     lines.flush();
+    const std::map<std::int64_t, std::int64_t> freqs = queries.qsoFreqs();
     const bool read = !lines.ok() || queries.forEachQso([&](const store::QsoRow& row) {
-        writer.line(exportRecord(row, result.qsos + 1), lines);
+        ExportRecord record = exportRecord(row, result.qsos + 1);
+        if (const auto f = freqs.find(row.id); f != freqs.end()) record.kHz = f->second;
+        writer.line(record, lines);
         if (!lines.ok()) return false;
         ++result.qsos;
         return true;

@@ -26,6 +26,8 @@ struct ExportRecord {
     QString mode;     // 4, "CW" or "SSB"
     QString mult;     // 5, a single blank when the column is empty
     QString points;   // 8
+    // The frequency logged with the QSO (QsoFreq) in kHz, 0 for none.
+    std::int64_t kHz = 0;
 };
 
 ExportRecord exportRecord(const store::QsoRow& row, std::int64_t number);

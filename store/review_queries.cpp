@@ -1,5 +1,7 @@
 #include "store/review_queries.h"
 
+#include "store/qso_freq.h"
+
 #include <QSqlError>
 
 namespace korvel::store {
@@ -72,6 +74,11 @@ std::int64_t ReviewQueries::bandPosition(const QString& band, std::int64_t id) {
     q.bindValue(0, band);
     q.bindValue(1, static_cast<qlonglong>(id));
     return number(q);
+}
+
+std::map<std::int64_t, std::int64_t> ReviewQueries::qsoFreqs() {
+    // A log without the table (no radio was ever read) has no frequency: no error.
+    return allQsoFreqs(log_.connection());
 }
 
 bool ReviewQueries::forEachQso(const std::function<bool(const QsoRow&)>& visit) {

@@ -8,6 +8,7 @@
 #include "store/ref_store.h"
 
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace korvel::store {
@@ -28,6 +29,9 @@ public:
     // Hands every QSO of the log to `visit`, in entry order, without holding the log in
     // memory. Stops when `visit` returns false. False (lastError()) when the read fails.
     bool forEachQso(const std::function<bool(const QsoRow&)>& visit);
+    // The frequencies the log holds (QsoFreq, kHz by QSO ID), read once for a pass; empty
+    // when the log holds none.
+    std::map<std::int64_t, std::int64_t> qsoFreqs();
 
     // Writes a consistent copy of the whole log database to `path` (which must not exist).
     bool copyLogTo(const QString& path);

@@ -2,6 +2,7 @@
 // daemon that is absent or silent, and the real daemon when it is installed.
 #include "keying/cwdaemon_keyer.h"
 #include "keying/macros.h"
+#include "tests/support/udp_listener.h"
 
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -40,28 +41,7 @@ TEST(CwDaemonText, MessagesAsTheDaemonTakesThem) {
                                                          "750"));
 }
 
-// A daemon played by the test: keeps every datagram, answers reply requests on demand.
-struct Listener {
-    QUdpSocket socket;
-    std::vector<QByteArray> got;
-    QHostAddress from;
-    quint16 fromPort = 0;
-    Listener() {
-        EXPECT_TRUE(socket.bind(QHostAddress::LocalHost, 0));
-        QObject::connect(&socket, &QUdpSocket::readyRead, [this] {
-            while (socket.hasPendingDatagrams()) {
-                const QNetworkDatagram d = socket.receiveDatagram();
-                got.push_back(d.data());
-                from = d.senderAddress();
-                fromPort = static_cast<quint16>(d.senderPort());
-            }
-        });
-    }
-    bool waitFor(std::size_t n) {
-        return QTest::qWaitFor([&] { return got.size() >= n; }, 5000);
-    }
-    void reply(const QByteArray& text) { socket.writeDatagram(text, from, fromPort); }
-};
+using Listener = testing::UdpListener;
 
 struct Ends {
     std::vector<KeyResult> results;

@@ -2,6 +2,7 @@
 // rigctld with the dummy rig started by the test, taken away and brought back.
 #include "core/band_plan.h"
 #include "platform/rig_control.h"
+#include "tests/support/rigctld.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -92,33 +93,7 @@ TEST(HamlibRigTest, ARadioThatCannotBeOpenedIsReportedOnceAndStopReturns) {
     }
 }
 
-class Rigctld {
-public:
-    explicit Rigctld(int port) : port_(port) {}
-    ~Rigctld() { stop(); }
-    bool start() {
-        proc_.start(QStandardPaths::findExecutable(QStringLiteral("rigctld")),
-                    {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
-                     QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(port_)});
-        if (!proc_.waitForStarted(5000)) return false;
-        return QTest::qWaitFor(
-            [&] {
-                QTcpSocket s;
-                s.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(port_));
-                return s.waitForConnected(100);
-            },
-            5000);
-    }
-    void stop() {
-        if (proc_.state() == QProcess::NotRunning) return;
-        proc_.kill();
-        proc_.waitForFinished(5000);
-    }
-
-private:
-    int port_;
-    QProcess proc_;
-};
+using testing::Rigctld;
 
 TEST(HamlibRigTest, RigctldGoesAwayAndComesBackWithoutAFreeze) {
 #if defined(__SANITIZE_ADDRESS__)
@@ -126,14 +101,10 @@ TEST(HamlibRigTest, RigctldGoesAwayAndComesBackWithoutAFreeze) {
     // opened; AddressSanitizer reports that race inside the library. The plain build runs it.
     GTEST_SKIP() << "Hamlib's own threads race in setlocale under AddressSanitizer";
 #endif
-    if (QStandardPaths::findExecutable(QStringLiteral("rigctld")).isEmpty())
+    if (!Rigctld::installed())
         GTEST_SKIP() << "rigctld is not installed (Debian package libhamlib-utils)";
-    int port = 0;
-    {
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-        port = probe.serverPort();
-    }
+    const int port = Rigctld::freePort();
+    ASSERT_GT(port, 0);
     Rigctld daemon(port);
     ASSERT_TRUE(daemon.start());
 
