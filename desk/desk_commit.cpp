@@ -230,8 +230,14 @@ void DeskForm::deleteSelectedQso() {
         askRecorded(s_, box_, forms::msg::kYesNo, QLatin1String(desk_text::kDeletePrompt),
                     QLatin1String(desk_text::kDeleteTitle));
     if (answer == forms::msg::kYes) {
+        // A QSO the log did not delete stays, and so does its correction on the desk.
+        if (!dbs_.log.deleteQso(gridCurrent_)) {
+            askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
+                        QStringLiteral("QSO NOT DELETED: %1").arg(dbs_.log.lastError()), QString());
+            focusCall();
+            return;
+        }
         if (reloadId_ && *reloadId_ == gridCurrent_) reloadId_.reset();
-        dbs_.log.deleteQso(gridCurrent_);
         stationQsoDeleted(gridCurrent_);
         gridCurrent_ = 0;
         recountTallies();

@@ -430,6 +430,7 @@ void DeskForm::recountTallies() {
         t.points += b.points;
         t.mults += static_cast<int>(b.mlt + (second ? b.mlt1 : 0));
     }
+    logReadOk();
     showTallies();
 }
 

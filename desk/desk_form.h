@@ -20,14 +20,14 @@
 #include "desk/super_check.h"
 #include "forms/form_model.h"
 #include "forms/message_box.h"
-#include "review/rescoring.h"
 #include "platform/clock.h"
+#include "review/rescoring.h"
 #include "scoring/contest.h"
 #include "scoring/geo.h"
 #include "store/reference_data.h"
 
-#include <QString>
 #include <QSet>
+#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -140,6 +140,8 @@ public:
     void colourPause(bool voice, forms::Rgb back);
     void lightMessageKey(int key, bool sending); // key 1..11
     void showError(const QString& text);
+    // Whether the last read of the log went through; when not, the error line says so.
+    bool logReadOk();
 
     // Operations the message keys use.
     void analyseCall();
@@ -399,7 +401,7 @@ private:
     bool superCheckDblClick(const QString& control);
     SuperCheck superCheck_;
     RateMeter rate_;
-    QSet<QString> loggedCalls_;   // every call in the log, for the marks of the list
+    QSet<QString> loggedCalls_; // every call in the log, for the marks of the list
     bool loggedCallsRead_ = false;
     std::int64_t newestSeen_ = 0; // the newest QSO whose call is in loggedCalls_
     bool holdSuperCheck_ = false; // a call of the list is being typed: the list stays

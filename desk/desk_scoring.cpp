@@ -20,6 +20,8 @@ void DeskForm::checkDupe() {
     if (rule == scoring::DupeRule::PerBand) dupe = dbs_.log.hasCallBand(call, s_.BandText, except);
     if (rule == scoring::DupeRule::PerBandAndMode)
         dupe = dbs_.log.hasCallBandMode(call, s_.BandText, s_.Mode, except);
+    // A log that cannot be read is said at once: "no dupe" is then no answer.
+    if (!logReadOk()) return;
     if (dupe) {
         markCall(CallMark::Refused);
         dupeState_ = DupeState::Refused;
@@ -39,8 +41,16 @@ bool DeskForm::newMark(const QString& key, bool perBand, bool perMode, bool seco
     const std::optional<QString> band =
         perBand ? std::optional<QString>(s_.BandText) : std::nullopt;
     const std::optional<QString> mode = perMode ? std::optional<QString>(s_.Mode) : std::nullopt;
-    return !dbs_.log.hasMark(second ? MarkColumn::Mlt1 : MarkColumn::Mlt, key, band, mode,
-                             reloadId_.value_or(0));
+    const bool marked = dbs_.log.hasMark(second ? MarkColumn::Mlt1 : MarkColumn::Mlt, key, band,
+                                         mode, reloadId_.value_or(0));
+    return logReadOk() && !marked;
+}
+
+bool DeskForm::logReadOk() {
+    const QString& error = dbs_.log.lastError();
+    if (error.isEmpty()) return true;
+    showError(QStringLiteral("LOG NOT READ: %1").arg(error));
+    return false;
 }
 
 void DeskForm::detectMultiplier() {
@@ -55,7 +65,8 @@ void DeskForm::markBandMultipliers() {
     for (int band : kBands) {
         if (band == 160 && no160) continue;
         if (!dbs_.log.hasMark(MarkColumn::Mlt, key, QString::number(band), std::nullopt,
-                              reloadId_.value_or(0)))
+                              reloadId_.value_or(0)) &&
+            logReadOk())
             ctl(desk_ctl::bandButton(bandIndex(band))).back = colour::kRed;
     }
 }

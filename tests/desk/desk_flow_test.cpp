@@ -345,6 +345,27 @@ TEST_F(Desk, AQsoTheLogDoesNotTakeStaysOnTheDesk) {
     EXPECT_EQ(s.BandTallies[2].qsos, 1);
 }
 
+// A log that cannot be read or cannot delete is said, never taken for "no dupe", "new" or
+// "deleted".
+TEST_F(Desk, ALogThatFailsIsSaidAndNothingIsTakenForDone) {
+    open(201);
+    run(QStringLiteral("type dl1abc\nkey Space\nkey Enter\n"));
+    const auto id = dbs.log.all()[0].id;
+    dbs.log.close();
+    run(QStringLiteral("type dl1abc\nkey Space\n"));
+    EXPECT_TRUE(control("TxtEroare").visible);
+    EXPECT_TRUE(field("TxtEroare").startsWith(QStringLiteral("LOG NOT READ: ")));
+    EXPECT_FALSE(control("LblNeu").visible); // no "NEW" from a log that was not read
+    run(QStringLiteral("key Escape\n"));
+    desk->selectGridRow(id);
+    box.queueAnswer(forms::msg::kYes);
+    desk->deleteSelectedQso();
+    EXPECT_TRUE(prompts().back().startsWith(QStringLiteral("QSO NOT DELETED: ")));
+    ASSERT_EQ(dbs.log.open(dir.filePath(QStringLiteral("LogKorvel"))), QString());
+    EXPECT_EQ(dbs.log.count(), 1);
+    EXPECT_EQ(s.BandTallies[2].qsos, 1);
+}
+
 // The window title carries the UTC date and time between "CONTEST MODE" and the credit;
 // on a small screen the gaps are narrower, so the title is shorter.
 TEST(DeskClockTitle, ShowsTheUtcTimeWithNarrowerGapsOnASmallScreen) {
