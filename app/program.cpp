@@ -5,6 +5,7 @@
 #include "app/review_window.h"
 #include "app/setup_window.h"
 #include "app/system_checks.h"
+#include "store/qso_freq.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -31,6 +32,7 @@ Program::Program(Session& session, ProgramOptions options)
     keys_.onChanged = [this] {
         if (deskWindow_) deskWindow_->sync();
     };
+    station_.onChanged = keys_.onChanged; // readings, spots and station messages alike
     desk_.onExit = [] { QApplication::quit(); };
     desk_.onReturnToSetup = [this] {
         // The desk's handler is still running: the switch waits for the event loop.
@@ -77,6 +79,14 @@ std::optional<int> Program::openSetup() {
 // START-CONTEST handed over: the desk shows, the setup screen is unloaded.
 void Program::showDesk() {
     setupWindow_->hide();
+    // The station around the desk as its settings file says now (the setup screen may have
+    // changed it), and the log's frequency table beside LogGen.
+    store::createQsoFreqTable(session_.dbs.log.connection());
+    StationSettings station;
+    const StationReadResult read =
+        readStationFile(station, stationFilePath(session_.state.DataDir));
+    station_.apply(station);
+    if (!read.warning.isEmpty()) desk_.showError(read.warning);
     // A fresh window each time: it is laid out for the cluster choice and the language.
     deskWindow_ = std::make_unique<DeskWindow>(desk_, session_.state);
     deskWindow_->onHelp = [this](HelpLanguage language, int context) {

@@ -7,6 +7,7 @@
 #include "app/help_window.h"
 #include "app/qt_message_box.h"
 #include "app/session.h"
+#include "app/station_link.h"
 #include "desk/desk_form.h"
 #include "desk/message_keys.h"
 #include "keying/desk_keying.h"
@@ -65,6 +66,8 @@ private:
     keying::ThreadedKeyer keyer_;
     keying::DeskKeying keys_;
     DeskForm desk_;
+    // The radio, the telnet cluster and cwdaemon, as the station's settings switch them on.
+    StationLink station_{desk_, keys_, session_.state};
     HelpWindow help_;
     std::unique_ptr<SetupForm> setup_;
     std::unique_ptr<SetupWindow> setupWindow_;

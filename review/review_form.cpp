@@ -8,6 +8,7 @@
 #include "review/log_folders.h"
 #include "review/review_controls.h"
 #include "review/text_log.h"
+#include "store/qso_freq.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -615,6 +616,8 @@ void ReviewForm::deleteSelectedQso() {
             ask(msg::kOkOnly | msg::kExclamation,
                 QStringLiteral("The QSO could not be deleted: ") + dbs_.log.lastError(),
                 QLatin1String(rt::kDeleteTitle));
+        else if (id > 0)
+            store::deleteQsoFreq(dbs_.log.connection(), id); // its frequency goes with it
         // The same view again, recounted, on its last row.
         const QString band = logBand_;
         if (band.isEmpty())
@@ -644,6 +647,7 @@ void ReviewForm::deleteWholeLog() {
             QLatin1String(rt::kDeleteLogTitle));
         return;
     }
+    store::deleteAllQsoFreqs(dbs_.log.connection()); // a new log starts without frequencies
     showLog(QString());
     rescore();
     state_.Band = 0;
