@@ -5,6 +5,7 @@
 #include "app/review_window.h"
 #include "app/setup_window.h"
 #include "app/system_checks.h"
+#include "core/screen_scale.h"
 #include "store/qso_freq.h"
 
 #include <QApplication>
@@ -57,9 +58,18 @@ std::optional<int> Program::openSetup() {
     platform.localNow = [] { return QDateTime::currentDateTime(); };
     platform.autoStart = options_.autoStart;
     setup_ = std::make_unique<SetupForm>(session_.state, session_.dbs, box_, &desk_, platform);
+    // The window's fonts follow the scale the load sets: the same at the first opening as on
+    // the way back from the desk.
+    const ScreenScale scale = screenScale(screen.width(), screen.height());
+    session_.state.ScaleX = scale.x;
+    session_.state.ScaleY = scale.y;
     setupWindow_ = std::make_unique<SetupWindow>(*setup_);
     dialogs_.setParent(setupWindow_.get());
-    setup_->onShow = [this] { showFull(*setupWindow_); };
+    // The window shows filled in, before any message of the load appears over it.
+    setup_->onShow = [this] {
+        setupWindow_->sync();
+        showFull(*setupWindow_);
+    };
     setup_->onExit = [] { QApplication::quit(); };
     setup_->onHelp = [this](HelpLanguage language, int context) {
         help_.showTopic(language, context);

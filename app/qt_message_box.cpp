@@ -1,7 +1,10 @@
 #include "app/qt_message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace korvel {
 
@@ -40,13 +43,18 @@ int QtMessageBox::ask(int style, const QString& prompt, const QString& title) {
     for (int a : answers)
         box.addButton(standard(a));
     box.setDefaultButton(standard(forms::msg::defaultAnswer(style)));
-    const int escape =
-        answers.size() == 1 ? answers.front()
-        : std::find(answers.begin(), answers.end(), forms::msg::kCancel) != answers.end()
-            ? forms::msg::kCancel
-            : forms::msg::defaultAnswer(style);
+    const int escape = forms::msg::escapeAnswer(style);
     box.setEscapeButton(standard(escape));
+    // The box takes the keyboard as soon as it shows, also where no window manager hands
+    // it the focus: the operator's next key answers it. Afterwards the window it came from
+    // has the keyboard again.
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
+    const QPointer<QWidget> back = parent_ ? parent_->window() : QApplication::activeWindow();
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (back && back->isVisible()) back->activateWindow();
     for (int a : answers)
         if (standard(a) == pressed) return a;
     return escape;

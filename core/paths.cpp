@@ -8,7 +8,17 @@ namespace korvel {
 QString deriveDataDir(const QString& appDir) {
     const qsizetype p = appDir.lastIndexOf(QLatin1Char(']'));
     if (p < 0) return appDir;
-    return appDir.left(2) + appDir.mid(p + 1);
+    const QString rest = appDir.mid(p + 1);
+    const bool drive = appDir.size() >= 2 && appDir[0].isLetter() && appDir[1] == QLatin1Char(':');
+    if (drive) return appDir.left(2) + rest;
+    // A folder name of this system: an absolute path is the data folder itself; anything else
+    // is a folder below the program folder, never one above or beside it.
+    if (rest.startsWith(QLatin1Char('/'))) return QDir::cleanPath(rest);
+    QString below = rest;
+    below.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString base = QDir::cleanPath(appDir);
+    const QString dir = QDir::cleanPath(base + QLatin1Char('/') + below);
+    return dir == base || dir.startsWith(base + QLatin1Char('/')) ? dir : base;
 }
 
 FolderOutcome createFolder(const QString& dir) {

@@ -5,9 +5,11 @@
 
 namespace korvel {
 
-// The data folder derived from the program folder: when the program folder holds a "]"
-// the data folder is its first two characters followed by what comes after the last
-// "]" (D:[DISK1]\CONTEST gives D:\CONTEST); otherwise both are the same.
+// The data folder derived from the program folder. Without a "]" both are the same. With
+// one, a program folder on a drive (D:[DISK1]\CONTEST) gives the drive followed by what
+// comes after the last "]" (D:\CONTEST); any other program folder gives what comes after
+// the last "]" when that is an absolute path, and otherwise that folder below the program
+// folder (a name that would climb out of it gives the program folder itself).
 QString deriveDataDir(const QString& appDir);
 
 // What asking for a folder came to: made now, there already, or not made (the name is

@@ -72,10 +72,9 @@ LineField number(int SharedState::*m) {
 }
 
 LineField timeOffset() {
+    // Kept as typed ("+02" reads back as "+02"); read as a number only where one is needed.
     return {[](SharedState& s, const QString& v) {
-                bool numeric = false;
-                const double n = v.trimmed().toDouble(&numeric);
-                s.TimeOffset = numeric ? QVariant(n) : QVariant(v);
+                s.TimeOffset = v;
                 return true;
             },
             [](const SharedState& s) { return settings_line::quoted(s.TimeOffset.toString()); }};

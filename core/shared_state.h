@@ -58,7 +58,7 @@ struct SharedState {
     QString MyBezirk;
     QString MyQRA;
     QString MyQRACalc;
-    QVariant TimeOffset; // a number when the typed text is numeric, else the text
+    QVariant TimeOffset; // the text as typed (whole hours, such as "2", "+02" or "-1")
     double MyLat = 0.0;  // radians, from MyQRA at the start of a contest
     double MyLon = 0.0;
 

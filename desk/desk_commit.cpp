@@ -28,6 +28,7 @@ std::pair<QString, QString> splitAtBlank(const QString& s) {
 } // namespace
 
 void DeskForm::commitQso() {
+    if (!analyseChangedCall()) return;
     const QString call = takeDateTimeAndCall();
     if (call.trimmed().isEmpty()) return;
     resetBandButtons();

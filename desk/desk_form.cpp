@@ -198,6 +198,12 @@ void DeskForm::showStartDateTime(const QString& date, const QString& time) {
     text(desk_ctl::TxtUTC) = time;
 }
 
+void DeskForm::showClockDateTime() {
+    const QDateTime utc = clock_.utcNow();
+    showStartDateTime(utc.toString(QStringLiteral("dd.MM.yy")),
+                      utc.toString(QStringLiteral("HH:mm")));
+}
+
 void DeskForm::colourRepeatKey(bool repeat) {
     ctl(desk_ctl::messageText(1)).back = repeat ? colour::kGreen : colour::kYellow;
 }

@@ -86,6 +86,8 @@ public:
     // What the setup screen and the start of a contest show on the desk.
     void showContestCaption(const QString& caption);
     void showStartDateTime(const QString& date, const QString& time);
+    // Live operation: the date and time fields show the desk's UTC clock.
+    void showClockDateTime();
     // The F1 text is green while a message repeats by itself, yellow otherwise.
     void colourRepeatKey(bool repeat);
     // Hides the pause field of the CW (or voice) repeat.
@@ -244,6 +246,9 @@ private:
     bool validateTime();
     bool validateDate();
     void loggingSequence(bool finishFirst);
+    // A call typed or edited since the last analysis is analysed as Space would; true when
+    // the QSO may be stored (admitted, no dupe, every field filled).
+    bool analyseChangedCall();
     void finishFromExchangeField();
     void partialCallLookup();
     void refreshOwnLabels();

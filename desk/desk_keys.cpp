@@ -453,6 +453,26 @@ void DeskForm::finishExchange() {
     showBeam();
 }
 
+// The country, marks and points stored with a QSO are always those of its call: a call
+// changed since its analysis (taken back with Alt+F2 and retyped, or typed and logged
+// without Space) is analysed first, and when the analysis refuses it, finds a dupe or
+// leaves a field empty, the desk stops there with the analysis shown.
+bool DeskForm::analyseChangedCall() {
+    const QString call = scoring::normaliseCall(text(desk_ctl::txtIndic)).trimmed().toUpper();
+    if (call.isEmpty() || call == analysedCall_) return true;
+    if (call.size() < 3) {
+        focusCall();
+        return false;
+    }
+    analyseCall();
+    if (rejected_ || callRefused()) return false;
+    text(desk_ctl::txtIndic) = trimmedCall();
+    focusExchange();
+    if (!checkEntry()) return false;
+    finishExchange();
+    return true;
+}
+
 void DeskForm::loggingSequence(bool finishFirst) {
     if (finishFirst) finishExchange();
     if (!checkEntry()) {

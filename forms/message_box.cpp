@@ -1,5 +1,7 @@
 #include "forms/message_box.h"
 
+#include <algorithm>
+
 namespace korvel::forms {
 
 namespace msg {
@@ -19,6 +21,13 @@ int defaultAnswer(int style) {
     const std::vector<int> b = buttons(style);
     const std::size_t index = (style & kDefault3) ? 2 : (style & kDefault2) ? 1 : 0;
     return index < b.size() ? b[index] : b.front();
+}
+
+int escapeAnswer(int style) {
+    const std::vector<int> b = buttons(style);
+    for (int answer : {kCancel, kNo})
+        if (std::find(b.begin(), b.end(), answer) != b.end()) return answer;
+    return b.size() == 1 ? b.front() : defaultAnswer(style);
 }
 
 namespace {

@@ -29,6 +29,9 @@ inline constexpr int kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, 
 // The buttons a style shows, in order, and the one Enter would press.
 std::vector<int> buttons(int style);
 int defaultAnswer(int style);
+// The button Esc presses: Cancel where there is one, else No, else the only button; a
+// box without any of these (Abort/Retry/Ignore) answers its default. Esc never says Yes.
+int escapeAnswer(int style);
 // "Yes" -> 6 and so on; nullopt for an unknown name.
 std::optional<int> answerFromName(const QString& name);
 QString answerName(int answer);

@@ -6,6 +6,8 @@
 #include "scoring/contests/registry.h"
 #include "setup/setup_form.h"
 
+#include <QRegularExpression>
+
 #include <optional>
 
 namespace korvel {
@@ -39,10 +41,15 @@ private:
     DeskForm* desk_;
 };
 
-QVariant timeOffsetFromText(const QString& typed) {
-    bool numeric = false;
-    const double hours = typed.trimmed().toDouble(&numeric);
-    return numeric ? QVariant(hours) : QVariant(typed);
+// The offset is kept as typed ("+02" stays "+02" on the screen and in the settings file);
+// it is read as a number only where one is needed, and must then be whole hours.
+std::optional<int> wholeHours(const QString& typed) {
+    static const QRegularExpression hours(QStringLiteral("^[+-]?[0-9]{1,2}$"));
+    const QString t = typed.trimmed();
+    if (!hours.match(t).hasMatch()) return std::nullopt;
+    const int n = t.toInt();
+    if (n < -12 || n > 14) return std::nullopt;
+    return n;
 }
 
 bool noContestChosen(SetupForm& setup) {
@@ -87,8 +94,7 @@ public:
     }
 
 private:
-    // Off-line, the start date and time typed on the screen; live, the local clock's, with
-    // the UTC time for the desk.
+    // Off-line, the start date and time typed on the screen; live, the local clock's.
     void takeStartDateAndTime() {
         if (s_.OffLineInput == Flag::On) {
             s_.StartDate = on_.text(setup_ctl::TxtSD);
@@ -101,10 +107,9 @@ private:
         s_.StartTimeFmt = now.toString(QStringLiteral("HH:mm"));
         s_.StartDate = on_.text(setup_ctl::TxtSD) = s_.StartDateFmt.toString();
         s_.StartTime = on_.text(setup_ctl::TxtST) = s_.StartTimeFmt.toString();
-        const double offset = s_.TimeOffset.toString().trimmed().toDouble();
-        const QString utc =
-            now.addSecs(static_cast<qint64>(-offset * 3600.0)).toString(QStringLiteral("HH:mm"));
-        on_.desk([&](DeskForm& d) { d.showStartDateTime(s_.StartDate, utc); });
+        // The desk's UTC field shows the computer's UTC clock, as its title and the stored
+        // QSOs do; the offset is shown and saved but shifts nothing.
+        on_.desk([](DeskForm& d) { d.showClockDateTime(); });
     }
 
     // The repeat options, shown on the desk, and the cluster panel (the desk window shows
@@ -126,6 +131,8 @@ private:
     bool checkStation() {
         if (on_.text(setup_ctl::TxtTime).trimmed().isEmpty())
             return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtTime, true);
+        if (!wholeHours(on_.text(setup_ctl::TxtTime)))
+            return on_.refuse(start_text::kBadTimeOffset, setup_ctl::TxtTime);
         if (on_.text(setup_ctl::TxtMyCall).trimmed().size() < 3)
             return on_.refuse(start_text::kFillTextbox, setup_ctl::TxtMyCall, true);
         if (on_.text(setup_ctl::txtMyQRA).trimmed().size() < 6)
@@ -153,7 +160,7 @@ private:
         const bool ownExchange =
             contest_->prompt.minLength > 0 && ownPrefixQualifies(*contest_, s_.MyPrfx);
         s_.MyCall = on_.text(setup_ctl::TxtMyCall);
-        s_.TimeOffset = timeOffsetFromText(on_.text(setup_ctl::TxtTime));
+        s_.TimeOffset = on_.text(setup_ctl::TxtTime);
         s_.MyCont = on_.text(setup_ctl::TxtMyCont);
         s_.MyZone = on_.text(setup_ctl::TxtZone);
         s_.MyPrfx = on_.text(setup_ctl::TxtMyPrfx);

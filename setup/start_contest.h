@@ -10,6 +10,8 @@ class SetupForm;
 namespace start_text {
 inline constexpr const char* kFillContestType = "Please fill CONTEST TYP !";
 inline constexpr const char* kFillTextbox = "Please fill this TEXTBOX !";
+inline constexpr const char* kBadTimeOffset =
+    "The time offset (OraYO-OraUTC) must be a whole number of hours, for example 2, +02 or -1 !";
 inline constexpr const char* kLogGeneral = "Complectati corect tabelul LOG GENERAL";
 inline constexpr const char* kNoReviewScreen =
     "The log review screen is not part of this version yet.";

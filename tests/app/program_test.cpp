@@ -8,6 +8,8 @@
 #include "core/settings_file.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -26,6 +28,64 @@ void settle() {
 }
 
 } // namespace
+
+TEST(Program, TheTimeOffsetIsKeptAsTypedAndTheDeskShowsTheComputersUtc) {
+    QTemporaryDir dir;
+    Session session;
+    ASSERT_TRUE(startSession(session, dir.path()).ok());
+    SharedState& s = session.state;
+    s.MyCall = QStringLiteral("YO9XX");
+    s.MyQRA = QStringLiteral("KN34BW");
+    ASSERT_TRUE(writeInitFile(s, initFilePath(s)).ok);
+
+    forms::ScriptedMessageBox box;
+    Program program(session, {false, &box});
+    ASSERT_EQ(program.openSetup(), std::nullopt);
+    const double setupFont = program.setupWindow()->font().pointSizeF();
+    forms::FormModel& setup = program.setupWindow()->model();
+    setup.click(QStringLiteral("OpbEnglish"));
+    setup.click(QStringLiteral("OpBCQWW"));
+    // Text that is no whole number of hours is refused with its own message.
+    for (const char* bad : {"1e1", "2.5", "two", "+25"}) {
+        setup.ctl(QStringLiteral("TxtTime")).text = QLatin1String(bad);
+        box.clear();
+        setup.click(QStringLiteral("mnuQSOfahren"));
+        settle();
+        ASSERT_EQ(box.shown().size(), 1u) << bad;
+        EXPECT_TRUE(box.shown()[0].prompt.contains(QStringLiteral("whole number of hours"))) << bad;
+        EXPECT_EQ(program.deskWindow(), nullptr) << bad;
+    }
+    setup.ctl(QStringLiteral("TxtTime")).text = QStringLiteral("+02");
+    setup.click(QStringLiteral("mnuQSOfahren"));
+    settle();
+    ASSERT_NE(program.deskWindow(), nullptr);
+    // In the file as typed.
+    QFile init(initFilePath(s));
+    ASSERT_TRUE(init.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = init.readAll().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[1].trimmed(), QByteArray("\"+02\""));
+    // The UTC field shows the computer's UTC, as the title does; the offset shifts nothing.
+    const QString utc = QDateTime::currentDateTimeUtc().toString(QStringLiteral("HH:mm"));
+    const QString shown = program.desk().ctl(QStringLiteral("TxtUTC")).text;
+    EXPECT_TRUE(shown == utc || QDateTime::currentDateTimeUtc().time().second() < 2)
+        << shown.toStdString() << " " << utc.toStdString();
+    EXPECT_TRUE(program.desk().title().contains(shown) ||
+                QDateTime::currentDateTimeUtc().time().second() < 2);
+
+    // Back on the setup screen: the field shows it as typed, at the same scale as before.
+    program.desk().click(QStringLiteral("mnuAnfang"));
+    settle();
+    ASSERT_NE(program.setupWindow(), nullptr);
+    EXPECT_EQ(program.setupWindow()->model().ctl(QStringLiteral("TxtTime")).text,
+              QStringLiteral("+02"));
+    EXPECT_EQ(program.setupWindow()->font().pointSizeF(), setupFont);
+    // And read back from the file by the next run.
+    SharedState next;
+    next.AppDir = s.AppDir;
+    readInitFile(next, initFilePath(next));
+    EXPECT_EQ(next.TimeOffset.toString(), QStringLiteral("+02"));
+}
 
 TEST(Program, StartReturnAndStartAgainSwitchTheWindows) {
     QTemporaryDir dir;

@@ -26,6 +26,26 @@ TEST(Session, FirstStartCreatesTheDatabasesAndAnEmptyStation) {
     EXPECT_FALSE(QFile::exists(initFilePath(s.state)));
 }
 
+TEST(Session, AProgramFolderWithABracketCreatesNothingOutsideItsFolders) {
+    QTemporaryDir dir;
+    for (const char* name : {"prog]data", "op]\\LOG", "[DISK1]"}) {
+        const QStringList before = QDir(QStringLiteral("/")).entryList(QDir::AllEntries);
+        Session s;
+        const QString app = dir.filePath(QLatin1String(name));
+        const StartReport r = startSession(s, app);
+        ASSERT_TRUE(r.ok()) << name << ": " << r.databaseError.toStdString();
+        EXPECT_TRUE(s.state.DataDir == s.state.AppDir ||
+                    s.state.DataDir.startsWith(s.state.AppDir + QLatin1Char('/')))
+            << s.state.DataDir.toStdString();
+        EXPECT_EQ(QDir(QStringLiteral("/")).entryList(QDir::AllEntries), before) << name;
+    }
+    // Only the program folders themselves appear beside each other.
+    QStringList made = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    made.sort();
+    EXPECT_EQ(made, (QStringList{QStringLiteral("[DISK1]"), QStringLiteral("op]\\LOG"),
+                                 QStringLiteral("prog]data")}));
+}
+
 TEST(Session, SettingsFilesAreReadAtStart) {
     QTemporaryDir dir;
     {

@@ -15,6 +15,17 @@ TEST(Paths, DataDirFromProgramDir) {
     EXPECT_EQ(deriveDataDir(QStringLiteral("/home/op/.local/share/korvel")),
               QStringLiteral("/home/op/.local/share/korvel"));
     EXPECT_EQ(deriveDataDir(QString()), QString());
+    // A folder of this system with a "]": what follows it is the data folder when absolute,
+    // else a folder below the program folder; it never climbs out of the program folder.
+    const std::pair<const char*, const char*> posix[] = {
+        {"/tmp/a]b", "/tmp/a]b/b"},
+        {"/tmp/[DISK1]/srv/contest", "/srv/contest"},
+        {"/tmp/x]", "/tmp/x]"},
+        {"/tmp/x]\\CONTEST", "/tmp/x]\\CONTEST/CONTEST"},
+        {"/tmp/x]..\\..\\etc", "/tmp/x]..\\..\\etc"},
+    };
+    for (const auto& [app, data] : posix)
+        EXPECT_EQ(deriveDataDir(QLatin1String(app)), QLatin1String(data)) << app;
 }
 
 TEST(Paths, BandText) {

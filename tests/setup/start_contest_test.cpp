@@ -198,8 +198,9 @@ TEST_F(StartContest, StoresTheStationAndOpensTheDesk) {
     EXPECT_EQ(deskCtl("TxtF1").text, QStringLiteral("CQ TEST #1"));
     EXPECT_EQ(deskCtl("TxtF1").back, forms::colour::kGreen);
     EXPECT_EQ(deskCtl("TxtDate").text, QStringLiteral("06.12.26"));
-    EXPECT_EQ(deskCtl("TxtUTC").text, QStringLiteral("12:07")); // 14:07 local, offset from file
-    EXPECT_TRUE(deskCtl("LblAnunt").visible);                   // no band and mode yet
+    // The desk's UTC field shows its UTC clock (12:00), not the local time less the offset.
+    EXPECT_EQ(deskCtl("TxtUTC").text, QStringLiteral("12:00"));
+    EXPECT_TRUE(deskCtl("LblAnunt").visible); // no band and mode yet
     EXPECT_FALSE(deskCtl("txtIndic").enabled);
     EXPECT_NE(s.MyLat, 0.0);
 }
