@@ -3,6 +3,7 @@
 #include "app/compass_widget.h"
 #include "app/dx_cluster_panel.h"
 #include "app/form_events.h"
+#include "app/key_translate.h"
 #include "app/station_panel.h"
 #include "desk/dx_cluster_addresses.h"
 #include "platform/help_file.h"
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -197,7 +199,12 @@ void DeskWindow::actionsAndBands(QHBoxLayout* middle, const QFont& big) {
     left->addLayout(lists);
     auto* bands = new QGridLayout;
     for (int i = 0; i < 6; ++i) {
-        bands->addWidget(button(desk_ctl::bandButton(i)), 0, i);
+        QWidget* b = button(desk_ctl::bandButton(i));
+        b->setToolTip(
+            QStringLiteral("%1 m: Ctrl+F%2; Ctrl+Left / Ctrl+Right: band to the left / right")
+                .arg(kBands[static_cast<std::size_t>(i)])
+                .arg(i + 1));
+        bands->addWidget(b, 0, i);
         QWidget* l = label(desk_ctl::bandLabel(i));
         static_cast<QLabel*>(l)->setAlignment(Qt::AlignCenter);
         l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -303,6 +310,10 @@ void DeskWindow::logGrid(QVBoxLayout* root) {
         logAndCluster->addWidget(superCheckBeside(grid_), 3);
         cluster_ = new DxClusterPanel(clusterAddresses(readClusterHosts(state_.AppDir)), this);
         cluster_->setObjectName(desk_ctl::FraDxCluster);
+        // Its address bar and buttons take the focus only when clicked: the keyboard
+        // belongs to the call field.
+        for (QWidget* w : cluster_->findChildren<QWidget*>())
+            if (w->focusPolicy() & Qt::TabFocus) w->setFocusPolicy(Qt::ClickFocus);
         cluster_->onDone = [this] {
             model_.focusCall();
             sync();
@@ -484,6 +495,13 @@ bool DeskWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!w) return QMainWindow::eventFilter(watched, event);
     return forwardFieldEvent(w->objectName(), *event, model_, [this] { sync(); },
                              {.altKeysToForm = true, .doubleClicks = true});
+}
+
+void DeskWindow::keyPressEvent(QKeyEvent* event) {
+    const auto key = translateKey(*event);
+    if (!key) return QMainWindow::keyPressEvent(event);
+    model_.keyOutsideFields(*key);
+    sync();
 }
 
 void DeskWindow::closeEvent(QCloseEvent* event) {

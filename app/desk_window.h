@@ -34,6 +34,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Keys that reach no field (none has the focus): band keys, the band-and-mode reminder.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The window, panel by panel from the top.

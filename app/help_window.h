@@ -3,6 +3,7 @@
 
 #include "platform/help_file.h"
 
+#include <QPointer>
 #include <QTextBrowser>
 
 namespace korvel {
@@ -15,8 +16,18 @@ public:
 
     void showTopic(HelpLanguage language, int context) override;
 
+protected:
+    // Esc closes the window; the keyboard goes back to the field it came from.
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    // Beside the window the operator works in; where that fills the screen, in the screen's
+    // lower right corner, away from the entry fields at the top.
+    void placeBeside(const QWidget* owner);
+
     QString dataDir_;
+    QPointer<QWidget> returnTo_;
 };
 
 } // namespace korvel

@@ -80,7 +80,10 @@ QWidget* SetupWindow::choice(const QString& name, QWidget* parent) {
         b = new QCheckBox(parent);
     }
     b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the fields; Alt+letter works
+    // The model moves the focus here (Tab, the arrow keys) and takes its keys; Alt+letter
+    // works from anywhere.
+    b->setFocusPolicy(Qt::ClickFocus);
+    b->installEventFilter(this);
     connect(b, &QAbstractButton::clicked, this, [this, name] { forward(name); });
     binder_.bind(name, b);
     return b;
@@ -305,8 +308,9 @@ void SetupWindow::forward(const QString& control) {
 }
 
 bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* w = qobject_cast<QLineEdit*>(watched);
-    if (!w) return QMainWindow::eventFilter(watched, event);
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!qobject_cast<QLineEdit*>(watched) && !qobject_cast<QAbstractButton*>(watched))
+        return QMainWindow::eventFilter(watched, event);
     return forwardFieldEvent(w->objectName(), *event, model_, [this] { sync(); },
                              {.altKeysToForm = false, .doubleClicks = false});
 }

@@ -66,7 +66,8 @@ void DeskForm::buildControls() {
     c(desk_ctl::LblConcurs).visible = false;
     add(desk_ctl::LblAnunt, ControlKind::Label, QLatin1String(desk_text::kSelectModeBand));
     add(desk_ctl::LblOffLine, ControlKind::Label, QStringLiteral("OFF LINE")).visible = false;
-    add(desk_ctl::LblJos, ControlKind::Label, QLatin1String(desk_text::kKeySummary));
+    add(desk_ctl::LblJos, ControlKind::Label,
+        QLatin1String(desk_text::kKeySummary) + QLatin1String(desk_text::kBandKeys));
     add(desk_ctl::LblCW, ControlKind::Label, QStringLiteral("CW")).back = colour::kPalette7;
     add(desk_ctl::LblSSB, ControlKind::Label, QStringLiteral("SSB")).back = colour::kPalette7;
     add(desk_ctl::LblStopCW, ControlKind::Label, QStringLiteral("ESC=STOP CW")).visible = false;
@@ -340,6 +341,7 @@ void DeskForm::colourModeLabels() {
 void DeskForm::switchBand(int band) {
     if (bandIndex(band) < 0) return;
     const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
+    const bool wasReady = entryReady();
     if (modeChosen) show(desk_ctl::LblAnunt, false);
     s_.Band = band;
     s_.BandText = bandToText(band, s_.BandText);
@@ -351,8 +353,28 @@ void DeskForm::switchBand(int band) {
     refreshBandMap();
     if (modeChosen) {
         colourModeLabels();
-        if (s_.SetupDone == Flag::Unset) focusCall();
+        if (s_.SetupDone == Flag::Unset || !wasReady) focusCall();
     }
+    if (!wasReady) readyForEntry();
+}
+
+bool DeskForm::entryReady() const {
+    const bool modeChosen = s_.Mode == QLatin1String("CW") || s_.Mode == QLatin1String("SSB");
+    return modeChosen && s_.Band != 0;
+}
+
+// A key the desk cannot take yet: it says what is missing in the error line.
+void DeskForm::keyBeforeModeAndBand() {
+    if (entryReady()) return;
+    showError(QLatin1String(desk_text::kSelectModeBand));
+}
+
+// Band and mode both chosen: the call field takes the keys, and the reminder goes.
+void DeskForm::readyForEntry() {
+    if (!entryReady()) return;
+    if (text(desk_ctl::TxtEroare) == QLatin1String(desk_text::kSelectModeBand))
+        show(desk_ctl::TxtEroare, false);
+    focusCall();
 }
 
 // The tallies of the bands other than 80 m (the first five rows of the summary).
@@ -371,6 +393,7 @@ void DeskForm::switchToSsb() {
 }
 
 void DeskForm::switchMode(bool cw) {
+    const bool wasReady = entryReady();
     s_.Mode = cw ? QStringLiteral("CW") : QStringLiteral("SSB");
     colourModeLabels();
     show(desk_ctl::FrmCwProgr, cw && s_.CwByPc == Flag::On);
@@ -387,6 +410,7 @@ void DeskForm::switchMode(bool cw) {
         enableEntryFields(true);
         if (s_.SetupDone == Flag::Unset) focusCall();
     }
+    if (!wasReady) readyForEntry();
 }
 
 // The mode buttons also prepare the sent exchange for the contest.

@@ -51,6 +51,8 @@ inline constexpr const char* kDeleteTitle = "DELETE?";
 inline constexpr const char* kSelectModeBand = "Select MODE AND BAND";
 inline constexpr const char* kKeySummary = "SPACE=Go to Nr Rcvd TAB=Go to each field ESC=Abort TX  "
                                            "ENTER/F12=Save QSO F1-F11 CW messages";
+// The band keys, added to the key summary.
+inline constexpr const char* kBandKeys = "  CTRL+LEFT/RIGHT=Band -/+ CTRL+F1-F6=10-160m";
 } // namespace desk_text
 
 // Where the QSO on the desk stands with the dupe check and the admission rules.
@@ -101,6 +103,14 @@ public:
     void switchBand(int band);
     void switchToCw();
     void switchToSsb();
+    // A band and a mode are chosen: the entry takes keys. Before, a key shows "Select MODE
+    // AND BAND" in the error line; the call field has the focus as soon as both are chosen.
+    bool entryReady() const;
+    void keyBeforeModeAndBand();
+    // The band keys (Ctrl+F1..F6, Ctrl+Left/Right) as clicks on the band buttons.
+    bool bandKey(forms::KeyEvent& e);
+    // A key the window got outside the desk's fields (none of them had the focus).
+    void keyOutsideFields(forms::KeyEvent e);
 
     // The rows the log grid shows (the current band, or the partial-call matches).
     const std::vector<store::QsoRow>& gridRows() const { return gridRows_; }
@@ -230,6 +240,7 @@ private:
     void recountTallies();
     void prepareSentExchange();
     void enableEntryFields(bool on);
+    void readyForEntry();
 
     // Keys.
     void keyDownCall(forms::KeyEvent& e);

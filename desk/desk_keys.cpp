@@ -47,6 +47,7 @@ void DeskForm::onKeyDown(const QString& control, KeyEvent& e) {
     if (stationKeyDown(control, e)) return;
     if (superCheckKeyDown(control, e)) return;
     if (e.key == Key::Esc || e.key == Key::End) keys_.stop(*this); // ends a message or a repeat
+    if (bandKey(e)) return;
     if (control == desk_ctl::txtIndic) {
         keyDownCall(e);
     } else if (control == desk_ctl::TxtRSTR2) {
@@ -63,6 +64,40 @@ void DeskForm::onKeyDown(const QString& control, KeyEvent& e) {
         focusAtEnd(desk_ctl::messageText(n + 1));
         e.swallowed = true;
     }
+}
+
+// The band keys: Ctrl+F1 to Ctrl+F6 choose 10, 15, 20, 40, 80 and 160 m, Ctrl+Right and
+// Ctrl+Left the band of the button to the right or to the left. Each does what a click on
+// the band's button does. Returns true when the key was one of them.
+bool DeskForm::bandKey(KeyEvent& e) {
+    if (!e.ctrl || e.alt) return false;
+    int index = -1;
+    const int n = forms::functionKeyNumber(e.key);
+    const int current = bandIndex(s_.Band);
+    if (n >= 1 && n <= static_cast<int>(kBands.size()))
+        index = n - 1;
+    else if (e.key == Key::Right)
+        index = current < 0 ? 0 : current + 1;
+    else if (e.key == Key::Left)
+        index = current < 0 ? static_cast<int>(kBands.size()) - 1 : current - 1;
+    else
+        return false;
+    e.swallowed = true;
+    if (index < 0 || index >= static_cast<int>(kBands.size())) return true; // no band beyond
+    click(desk_ctl::bandButton(index)); // a disabled or hidden button takes no click
+    return true;
+}
+
+// A key that reaches no field: a band key, or, before a band and a mode are chosen, the
+// reminder; afterwards the key goes to the call field.
+void DeskForm::keyOutsideFields(KeyEvent e) {
+    if (bandKey(e)) return;
+    if (!entryReady()) {
+        keyBeforeModeAndBand();
+        return;
+    }
+    focusCall();
+    pressKey(e);
 }
 
 // A message key (F1..F11, Alt+F3) in the call field or a received field. Returns true when

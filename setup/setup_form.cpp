@@ -197,13 +197,15 @@ void SetupForm::buildControls() {
         ControlKind kind;
         const char* caption;
     };
+    // Each choice's Alt letter (after the "&") is unique among what the screen shows together,
+    // the menus included.
     constexpr Plain kLanguage[] = {{setup_ctl::FraLimbaj, ControlKind::Frame, "HELP LANGUAGE"},
                                    {setup_ctl::OpBRomanian, ControlKind::Option, "R&OMANIAN"},
-                                   {setup_ctl::OpbEnglish, ControlKind::Option, "E&NGLISH"},
+                                   {setup_ctl::OpbEnglish, ControlKind::Option, "EN&GLISH"},
                                    {setup_ctl::FRAContest, ControlKind::Frame, "CONTEST:"}};
     constexpr Plain kOptions[] = {{setup_ctl::FraConcurs, ControlKind::Frame, ""},
                                   {setup_ctl::OpbConcurs, ControlKind::Option, "C&ONCURS"},
-                                  {setup_ctl::OpbTest, ControlKind::Option, "S&IMULATOR"},
+                                  {setup_ctl::OpbTest, ControlKind::Option, "SI&MULATOR"},
                                   {setup_ctl::FramCW, ControlKind::Frame, "CW cu PC"},
                                   {setup_ctl::OpbCwJ, ControlKind::Option, "&Da"},
                                   {setup_ctl::OpbCwN, ControlKind::Option, "&Nu"},
@@ -212,12 +214,12 @@ void SetupForm::buildControls() {
                                   {setup_ctl::OpbSSBJ, ControlKind::Option, "D&a"},
                                   {setup_ctl::OpbSSBN, ControlKind::Option, "N&u"},
                                   {setup_ctl::ChkSSBRpt, ControlKind::Check, "&SSB Rpt"},
-                                  {setup_ctl::ChkDxCl, ControlKind::Check, "Dx Cluster"},
+                                  {setup_ctl::ChkDxCl, ControlKind::Check, "Dx Clust&er"},
                                   {setup_ctl::FramLogGen, ControlKind::Frame, "Typ CONTEST"},
-                                  {setup_ctl::ChkNrUp, ControlKind::Check, "Nr crescator"},
-                                  {setup_ctl::ChkNrConst, ControlKind::Check, "Nr constant"},
-                                  {setup_ctl::ChkCWandPH, ControlKind::Check, "CW and PH"},
-                                  {setup_ctl::ChKCWorPH, ControlKind::Check, "CW or PH"},
+                                  {setup_ctl::ChkNrUp, ControlKind::Check, "Nr cresca&tor"},
+                                  {setup_ctl::ChkNrConst, ControlKind::Check, "Nr c&onstant"},
+                                  {setup_ctl::ChkCWandPH, ControlKind::Check, "C&W and PH"},
+                                  {setup_ctl::ChKCWorPH, ControlKind::Check, "CW or &PH"},
                                   {setup_ctl::LblMode, ControlKind::Label, "MODE"}};
     for (const Plain& p : kLanguage)
         add(p.name, p.kind, QLatin1String(p.caption));
@@ -582,7 +584,7 @@ void SetupForm::chooseLanguage(bool english) {
     state_.Language = english ? HelpLanguage::English : HelpLanguage::Romanian;
     showFrame(setup_ctl::FraLimbaj, false);
     showFrame(setup_ctl::FRAContest, true);
-    text(setup_ctl::OpbConcurs) = english ? QStringLiteral("CONTEST") : QStringLiteral("CONCURS");
+    text(setup_ctl::OpbConcurs) = english ? QStringLiteral("CON&TEST") : QStringLiteral("C&ONCURS");
     text(setup_ctl::FraConcurs) =
         english ? QStringLiteral("ATTENTION") : QStringLiteral("ATENTIUNE");
     text(setup_ctl::LblAnunt) = english ? joined(kModeNoticeEnglish) : joined(kModeNoticeRomanian);
@@ -677,10 +679,36 @@ bool SetupForm::reachable(const QString& control) const {
     return has(control) && ctl(control).visible && ctl(control).enabled;
 }
 
+bool SetupForm::isChoice(const QString& control) const {
+    if (!has(control)) return false;
+    const ControlKind kind = ctl(control).kind;
+    return kind == ControlKind::Option || kind == ControlKind::Check;
+}
+
 void SetupForm::tabTo(const QString& from, bool back) {
     std::vector<QString> order;
+    const auto choicesOf = [&](setup_ctl::Name frame) {
+        for (const QString& name : frameChildren(frame))
+            if (isChoice(name) && reachable(name)) order.push_back(name);
+    };
+    // The wizard's choice on screen first: the language, the contest list (one stop, at
+    // the contest chosen or the first), the mode.
+    choicesOf(setup_ctl::FraLimbaj);
+    QString contestStop;
+    for (const QString& name : frameChildren(setup_ctl::FRAContest)) {
+        if (!reachable(name)) continue;
+        if (contestStop.isEmpty() || name == from || (ctl(name).checked && contestStop != from))
+            contestStop = name;
+    }
+    if (!contestStop.isEmpty()) order.push_back(contestStop);
+    choicesOf(setup_ctl::FraConcurs);
     for (setup_ctl::Name name : kTabOrder)
         if (reachable(name)) order.emplace_back(name);
+    // Then the operating options.
+    choicesOf(setup_ctl::FramCW);
+    choicesOf(setup_ctl::FramSSB);
+    if (reachable(setup_ctl::ChkDxCl)) order.emplace_back(setup_ctl::ChkDxCl);
+    choicesOf(setup_ctl::FramLogGen);
     for (int i = 1; i <= setup_ctl::kMessageKeys; ++i)
         if (reachable(setup_ctl::messageText(i))) order.push_back(setup_ctl::messageText(i));
     if (order.empty()) return;
@@ -691,7 +719,42 @@ void SetupForm::tabTo(const QString& from, bool back) {
     focusAtEnd(order[static_cast<std::size_t>(i)]);
 }
 
+// A key on an option button or a check box. Choosing may hide the choice (the wizard moves
+// on): the focus then goes to the next stop, the next step of the wizard.
+void SetupForm::choiceKey(const QString& control, forms::KeyEvent& e) {
+    e.swallowed = true;
+    switch (e.key) {
+    case forms::Key::Tab: tabTo(control, e.shift); break;
+    case forms::Key::Up:
+    case forms::Key::Left: stepInFrame(control, -1); break;
+    case forms::Key::Down:
+    case forms::Key::Right: stepInFrame(control, 1); break;
+    case forms::Key::Enter:
+    case forms::Key::Space:
+        click(control);
+        if (focus() == control && !reachable(control)) tabTo(control, false);
+        break;
+    default: break;
+    }
+}
+
+// The previous or next choice of the same frame that is on screen.
+void SetupForm::stepInFrame(const QString& control, int step) {
+    std::vector<QString> peers;
+    for (const QString& name : frameChildren(frameOf(control)))
+        if (isChoice(name) && (reachable(name) || name == control)) peers.push_back(name);
+    const auto it = std::find(peers.begin(), peers.end(), control);
+    if (it == peers.end()) return;
+    const std::ptrdiff_t i = (it - peers.begin()) + step;
+    if (i >= 0 && i < static_cast<std::ptrdiff_t>(peers.size()))
+        setFocus(peers[static_cast<std::size_t>(i)]);
+}
+
 void SetupForm::onKeyDown(const QString& control, forms::KeyEvent& e) {
+    if (isChoice(control)) {
+        choiceKey(control, e);
+        return;
+    }
     if (takesSpaceAdvance(control)) spaceAdvance_ = e.key == forms::Key::Space ? 100 : 0;
     if (control == setup_ctl::TxtMyCall && e.key == forms::Key::F1) e.swallowed = true;
     if (e.key == forms::Key::Tab) {

@@ -148,6 +148,11 @@ private:
     void fieldAction(const QString& control);
     void tabTo(const QString& from, bool back);
     bool reachable(const QString& control) const;
+    // The option buttons and check boxes at the keyboard: Tab stops at each (once in the
+    // contest list), the arrow keys move within their frame, Enter and Space choose.
+    bool isChoice(const QString& control) const;
+    void choiceKey(const QString& control, forms::KeyEvent& e);
+    void stepInFrame(const QString& control, int step);
 
     // Options and check boxes.
     void optionHandler(const QString& name);

@@ -1,12 +1,16 @@
 // The desk window with real key events: what an operator types reaches the model and what
 // the model decides shows on the widgets.
 #include "app/desk_window.h"
+#include "app/qt_message_box.h"
 #include "tests/support/desk_fixture.h"
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -28,14 +32,23 @@ protected:
         setStation(s);
         s.AppDir = dir.path();
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
-        desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
+        openWindow();
+        if (HasFatalFailure()) return;
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+    }
+
+    // A new desk and window (messages asked through `messages`, the scripted box unless
+    // given), with no band and mode chosen yet.
+    void openWindow(forms::MessageBox* messages = nullptr) {
+        window.reset();
+        desk = std::make_unique<DeskForm>(s, dbs, messages ? *messages : box, clock, keys);
         openDesk(*desk);
         window = std::make_unique<DeskWindow>(*desk, s);
         window->resize(1024, 768);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+        window->sync();
     }
 
     QLineEdit* edit(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -107,6 +120,115 @@ TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
     ASSERT_NE(warning, nullptr);
     EXPECT_TRUE(warning->isVisible());
     EXPECT_EQ(warning->title(), QStringLiteral("WARNING ! QSO DUPE !"));
+}
+
+TEST_F(DeskWindowTest, EscInTheExitBoxAnswersNoAndTheDeskStays) {
+    QtMessageBox dialogs;
+    openWindow(&dialogs);
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+    ASSERT_EQ(focused(), edit("txtIndic"));
+    bool exited = false;
+    desk->onExit = [&] { exited = true; };
+    // Twice: Esc answers the box however often the operator asks to leave.
+    for (int round = 0; round < 2; ++round) {
+        QString prompt;
+        QTimer::singleShot(50, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            if (auto* m = qobject_cast<QMessageBox*>(box)) prompt = m->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        // The keyboard is back in the call field once the box has gone.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == edit("txtIndic"); }, 2000)) << round;
+        key(Qt::Key_X, Qt::AltModifier);
+        EXPECT_EQ(prompt, QStringLiteral("DO YOU WANT TO EXIT PROGRAMM ?"));
+        EXPECT_FALSE(exited);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+    // Enter still gives the box's default, Yes.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == edit("txtIndic"); }, 2000));
+    QTimer::singleShot(50, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
+    });
+    key(Qt::Key_X, Qt::AltModifier);
+    EXPECT_TRUE(exited);
+}
+
+TEST_F(DeskWindowTest, ACallChangedAfterItsAnalysisIsStoredWithItsOwnCountryAndPoints) {
+    // Alt+F2 takes I1ABC back, the call is typed anew and Enter stores it without a Space.
+    const std::pair<const char*, int> cases[] = {{"dl9zzz", 1}, {"k1zzz", 3}};
+    for (const auto& [retyped, points] : cases) {
+        type(QStringLiteral("i1abc"));
+        key(Qt::Key_Space);
+        key(Qt::Key_Return);
+        key(Qt::Key_F2, Qt::AltModifier);
+        ASSERT_EQ(edit("txtIndic")->text(), QStringLiteral("I1ABC"));
+        for (int i = 0; i < 5; ++i)
+            key(Qt::Key_Backspace);
+        EXPECT_TRUE(edit("txtIndic")->text().trimmed().isEmpty());
+        type(QLatin1String(retyped));
+        key(Qt::Key_Return);
+        const auto rows = dbs.log.all();
+        ASSERT_FALSE(rows.empty());
+        const store::QsoRow& row = rows.back();
+        const QString call = QString::fromLatin1(retyped).toUpper();
+        EXPECT_EQ(row.callsign, call);
+        EXPECT_EQ(row.pfx, call.left(call.front() == QLatin1Char('K') ? 1 : 2));
+        EXPECT_FALSE(row.mlt.contains(QLatin1Char('I'))) << row.mlt.toStdString();
+        EXPECT_EQ(row.pct.trimmed(), QString::number(points));
+        EXPECT_EQ(edit("txtIndic")->text(), QString()); // stored, the desk cleared
+    }
+}
+
+TEST_F(DeskWindowTest, TheCallFieldHasTheKeyboardWithTheClusterPanelOn) {
+    s.DxClusterOn = Flag::On;
+    s.Mode = QStringLiteral("00");
+    s.Band = 0;
+    openWindow();
+    ASSERT_NE(window->findChild<QWidget*>(QStringLiteral("FraDxCluster")), nullptr);
+    // Before a band and a mode are chosen a key says what is missing.
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(),
+                    Qt::Key_D);
+    EXPECT_TRUE(edit("TxtEroare")->isVisible());
+    EXPECT_EQ(edit("TxtEroare")->text(), QStringLiteral("Select MODE AND BAND"));
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd40")), Qt::LeftButton);
+    EXPECT_EQ(focused(), edit("txtIndic"));
+    EXPECT_FALSE(edit("TxtEroare")->isVisible());
+    type(QStringLiteral("dl1abc"));
+    EXPECT_EQ(edit("txtIndic")->text(), QStringLiteral("DL1ABC"));
+}
+
+TEST_F(DeskWindowTest, BandKeysDoWhatAClickOnTheBandButtonDoes) {
+    // Clicks and keys from the same start end alike: band, labels and button colours.
+    const auto snapshot = [&] {
+        QStringList shown{QString::number(s.Band)};
+        for (const char* name : {"Lbl10", "Lbl15", "Lbl20", "Lbl40", "Lbl80", "Lbl160"})
+            shown << window->findChild<QWidget*>(QLatin1String(name))->styleSheet();
+        return shown;
+    };
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd40")), Qt::LeftButton);
+    const QStringList clicked40 = snapshot();
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
+    key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(snapshot(), clicked40);
+    EXPECT_EQ(focused(), edit("txtIndic"));
+    key(Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(s.Band, 20);
+    key(Qt::Key_F6, Qt::ControlModifier);
+    EXPECT_EQ(s.Band, 160);
+    key(Qt::Key_Right, Qt::ControlModifier); // nothing beyond 160 m
+    EXPECT_EQ(s.Band, 160);
+    key(Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_EQ(s.Band, 10);
+    key(Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(s.Band, 10);
+    // A band key is no message key: nothing typed, nothing sent.
+    EXPECT_TRUE(edit("txtIndic")->text().isEmpty());
+    EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("Cmd10"))
+                    ->toolTip()
+                    .contains(QStringLiteral("Ctrl+F1")));
 }
 
 int main(int argc, char** argv) {

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "tests/support/desk_fixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -125,6 +126,102 @@ TEST_F(SetupWindowTest, OptionsFollowTheModelAndOnlyOneIsSelected) {
     ASSERT_EQ(focused(), edit("TxtF1"));
     type(QStringLiteral("cq test"));
     EXPECT_EQ(edit("TxtF1")->text(), QStringLiteral("CQ TEST"));
+}
+
+TEST_F(SetupWindowTest, TheScreenIsCompletedWithTheKeyboardAlone) {
+    bool started = false;
+    open();
+    form->onContestStarted = [&] { started = true; };
+    const auto name = [&] { return focused() ? focused()->objectName() : QString(); };
+    // An Alt letter clicks its button as a short press, as a mouse click would.
+    const auto alt = [&](Qt::Key letter) {
+        QTest::keyClick(focused() ? focused() : window.get(), letter, Qt::AltModifier);
+        QTest::qWait(250);
+    };
+    // Tab (or Shift+Tab) until the focus is on `target`; false when it never gets there.
+    const auto tabTo = [&](const char* target, bool back = false) {
+        for (int i = 0; i < 60 && name() != QLatin1String(target); ++i)
+            key(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        return name() == QLatin1String(target);
+    };
+    // The own call first (CQ-WW asks for it when chosen).
+    ASSERT_EQ(focused(), edit("TxtMyCall"));
+    type(QStringLiteral("yo9xx"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(edit("TxtMyPrfx")->text(), QStringLiteral("YO"));
+    // The language: Shift+Tab leads back to the wizard's choice, Enter chooses.
+    ASSERT_TRUE(tabTo("TxtMyCall"));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(name(), QStringLiteral("OpbEnglish"));
+    key(Qt::Key_Left);
+    EXPECT_EQ(name(), QStringLiteral("OpBRomanian"));
+    key(Qt::Key_Right);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(find<QGroupBox>("FraLimbaj")->isVisible());
+    EXPECT_EQ(form->ctl(QStringLiteral("OpbConcurs")).text, QStringLiteral("CON&TEST"));
+    // The contest list has the focus; the arrow keys walk it, Enter chooses.
+    ASSERT_TRUE(find<QGroupBox>("FRAContest")->isVisible());
+    ASSERT_TRUE(qobject_cast<QRadioButton*>(focused()));
+    for (int i = 0; i < 30 && name() != QLatin1String("OpBCQWW"); ++i)
+        key(Qt::Key_Down);
+    ASSERT_EQ(name(), QStringLiteral("OpBCQWW"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(s.ContestCode, 201);
+    EXPECT_FALSE(find<QGroupBox>("FRAContest")->isVisible());
+    // The rest of the own station.
+    ASSERT_TRUE(tabTo("txtMyQRA"));
+    type(QStringLiteral("kn34bw"));
+    ASSERT_TRUE(tabTo("TxtTime"));
+    type(QStringLiteral("+02"));
+    // CW keyed by the PC: Tab to the option, Space chooses it; Alt+R ticks the repeat.
+    ASSERT_TRUE(tabTo("OpbCwJ"));
+    key(Qt::Key_Space);
+    EXPECT_EQ(s.CwByPc, Flag::On);
+    EXPECT_TRUE(find<QRadioButton>("OpbCwJ")->isChecked());
+    alt(Qt::Key_R);
+    EXPECT_EQ(find<QCheckBox>("ChkCwRpt")->isChecked(), true);
+    // Alt+E ticks the cluster box, Alt+N chooses "Nu" again (no other choice has N now).
+    alt(Qt::Key_E);
+    EXPECT_TRUE(find<QCheckBox>("ChkDxCl")->isChecked());
+    alt(Qt::Key_E);
+    alt(Qt::Key_N);
+    EXPECT_EQ(s.CwByPc, Flag::No);
+    alt(Qt::Key_D);
+    EXPECT_EQ(s.CwByPc, Flag::On);
+    // START-CONTEST from its menu key.
+    alt(Qt::Key_C);
+    EXPECT_TRUE(started);
+    EXPECT_EQ(s.MyCall, QStringLiteral("YO9XX"));
+    EXPECT_EQ(s.TimeOffset.toString(), QStringLiteral("+02"));
+}
+
+TEST_F(SetupWindowTest, EveryChoiceHasItsOwnAltLetterAmongWhatIsShownTogether) {
+    open();
+    // The Alt letters of the menus and of every choice on screen; no letter twice, and every
+    // option button shown has one.
+    const auto checkShown = [&](const char* state) {
+        QStringList letters;
+        for (const char* menu : {"mnuBeenden", "mnuQSOfahren", "mnuLog", "mnuInpLog"}) {
+            const QString caption = form->ctl(QLatin1String(menu)).text;
+            letters << caption.mid(caption.indexOf(QLatin1Char('&')) + 1, 1).toUpper();
+        }
+        for (auto* b : window->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible()) continue;
+            const qsizetype amp = b->text().indexOf(QLatin1Char('&'));
+            EXPECT_TRUE(amp >= 0 || b->parentWidget()->objectName() == QLatin1String("FRAContest"))
+                << state << ": " << b->text().toStdString();
+            if (amp >= 0) letters << b->text().mid(amp + 1, 1).toUpper();
+        }
+        QStringList unique = letters;
+        unique.removeDuplicates();
+        EXPECT_EQ(unique.size(), letters.size())
+            << state << ": " << letters.join(QLatin1Char(' ')).toStdString();
+    };
+    checkShown("language");
+    click("OpbCwJ");
+    click("OpbEnglish");
+    click("OpbYODX");
+    checkShown("mode, CW by the PC");
 }
 
 TEST_F(SetupWindowTest, AnUnlistedScreenSizeIsSaidInTheStatusLine) {

@@ -167,7 +167,7 @@ TEST_F(SetupWizard, LanguageChoiceChangesTheCaptionsAndShowsTheContests) {
     EXPECT_FALSE(visible("FraLimbaj"));
     EXPECT_TRUE(visible("FRAContest"));
     EXPECT_TRUE(visible("OpbYODX"));
-    EXPECT_EQ(text("OpbConcurs"), QStringLiteral("CONTEST"));
+    EXPECT_EQ(text("OpbConcurs"), QStringLiteral("CON&TEST"));
     EXPECT_EQ(text("FraConcurs"), QStringLiteral("ATTENTION"));
     EXPECT_TRUE(text("LblAnunt")
                     .startsWith(QStringLiteral(
@@ -181,7 +181,7 @@ TEST_F(SetupWizard, LanguageChoiceChangesTheCaptionsAndShowsTheContests) {
     open();
     form->click(QStringLiteral("OpBRomanian"));
     EXPECT_EQ(s.Language, HelpLanguage::Romanian);
-    EXPECT_EQ(text("OpbConcurs"), QStringLiteral("CONCURS"));
+    EXPECT_EQ(text("OpbConcurs"), QStringLiteral("C&ONCURS"));
     EXPECT_EQ(text("FraConcurs"), QStringLiteral("ATENTIUNE"));
     EXPECT_TRUE(
         text("LblAnunt")
@@ -534,12 +534,24 @@ TEST_F(SetupKeys, F1AndDoubleQuotesAreKeptOutAndTabWalksTheShownFields) {
     form->pressKey(forms::Key::Tab);
     EXPECT_EQ(form->focus(), QStringLiteral("TxtMyPrfx"));
     form->focusAtEnd(QStringLiteral("TxtCP"));
-    form->pressKey(forms::Key::Tab); // the message fields are hidden: round to the call
-    EXPECT_EQ(form->focus(), QStringLiteral("TxtMyCall"));
+    form->pressKey(forms::Key::Tab); // the message fields are hidden: on to the options
+    EXPECT_EQ(form->focus(), QStringLiteral("OpbCwJ"));
     forms::KeyEvent back(forms::Key::Tab);
     back.shift = true;
     form->pressKey(back);
     EXPECT_EQ(form->focus(), QStringLiteral("TxtCP"));
+    // The options and the wizard's choice are stops too: Shift+Tab from the call reaches
+    // the language, and round from the first stop to the last option.
+    form->focusAtEnd(QStringLiteral("TxtMyCall"));
+    form->pressKey(back);
+    EXPECT_EQ(form->focus(), QStringLiteral("OpbEnglish"));
+    form->pressKey(forms::Key::Left);
+    EXPECT_EQ(form->focus(), QStringLiteral("OpBRomanian"));
+    form->pressKey(back);
+    EXPECT_EQ(form->focus(), QStringLiteral("ChkDxCl"));
+    // Space on a choice chooses it as a click does.
+    form->pressKey(forms::Key::Space);
+    EXPECT_TRUE(form->ctl(QStringLiteral("ChkDxCl")).checked);
 }
 
 using SetupOptions = SetupFixture;
