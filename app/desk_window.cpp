@@ -271,18 +271,32 @@ QWidget* DeskWindow::scoreFrame() {
             scoreLayout->addWidget(l, r + 1, col++);
         }
     }
-    // Beside the band table: the claimed score, the rate and the next serial.
-    auto* figures = new QVBoxLayout;
+    // Beside the band table: the claimed score, the rate and the next serial (on a small
+    // screen they fold away with the super check list).
+    if (!foldFigures()) {
+        scoreLayout->addWidget(figureLabels(score), 0, 4, 7, 1);
+        scoreLayout->setColumnStretch(4, 3);
+    }
+    return score;
+}
+
+QWidget* DeskWindow::figureLabels(QWidget* parent) {
+    auto* figures = new QWidget(parent);
+    auto* column = new QVBoxLayout(figures);
+    column->setContentsMargins(0, 0, 0, 0);
     for (desk_ctl::Name name : {desk_ctl::LblScore, desk_ctl::LblRate, desk_ctl::LblNextNr}) {
-        auto* l = static_cast<QLabel*>(label(name, score));
+        auto* l = static_cast<QLabel*>(label(name, figures));
         l->setWordWrap(true);
         l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        figures->addWidget(l);
+        column->addWidget(l);
     }
-    figures->addStretch(1);
-    scoreLayout->addLayout(figures, 0, 4, 7, 1);
-    scoreLayout->setColumnStretch(4, 3);
-    return score;
+    column->addStretch(1);
+    return figures;
+}
+
+// 800x600 and smaller: the figures and the super check list open from a narrow button.
+bool DeskWindow::foldFigures() const {
+    return state_.ScaleX <= 1.0f;
 }
 
 void DeskWindow::logGrid(QVBoxLayout* root) {
@@ -351,8 +365,8 @@ QWidget* DeskWindow::superCheckBeside(QWidget* grid) {
     binder_.bind(desk_ctl::LstScp, list);
     column->addWidget(list, 1);
     row->addWidget(panel, 1);
-    if (state_.ScaleX <= 1.0f) {
-        // 800x600 and smaller: the list opens from a narrow button.
+    if (foldFigures()) {
+        column->insertWidget(0, figureLabels(panel));
         auto* fold = new QPushButton(QStringLiteral("S\nC\nP"), holder);
         fold->setObjectName(QStringLiteral("CmdScp"));
         fold->setCheckable(true);

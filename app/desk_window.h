@@ -48,6 +48,8 @@ private:
     QWidget* scoreFrame();
     void logGrid(QVBoxLayout* root);
     QWidget* superCheckBeside(QWidget* grid);
+    QWidget* figureLabels(QWidget* parent);
+    bool foldFigures() const;
     void cwPanel(QVBoxLayout* root);
     void messageKeys(QVBoxLayout* root);
     void menus();

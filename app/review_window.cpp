@@ -1,11 +1,13 @@
 #include "app/review_window.h"
 
 #include "app/form_events.h"
+#include "app/rate_chart_widget.h"
 #include "platform/help_file.h"
 #include "review/review_controls.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -52,6 +55,7 @@ ReviewWindow::ReviewWindow(ReviewForm& model, QWidget* parent)
     setWindowTitle(QLatin1String(review_text::kCaption));
     build();
     menus();
+    model_.onTextLogWritten = [this](const QString& path) { saveRateChartBeside(path); };
     sync();
 }
 
@@ -281,8 +285,28 @@ void ReviewWindow::menus() {
     QMenu* help = submenu(nullptr, rc::mnuHelp3);
     for (const HelpMenuEntry& e : helpMenuEntries())
         if (e.screen == HelpScreen::Review) action(help, e.menu);
+    QAction* rate = menuBar()->addAction(QStringLiteral("RATE &CHART"));
+    rate->setObjectName(QStringLiteral("mnuRateChart"));
+    connect(rate, &QAction::triggered, this, [this] { showRateChart(); });
     action(nullptr, rc::mnuBeenden);
 }
+
+void ReviewWindow::showRateChart() {
+    const QString png = model_.exportFormat() == ReviewForm::ExportFormat::Text &&
+                                !model_.lastExportPath().isEmpty()
+                            ? review::rateChartFileBeside(model_.lastExportPath())
+                            : QString();
+    RateChartDialog dialog(model_.rateHours(), QStringLiteral("QSOs per hour"), png, this);
+    dialog.exec();
+}
+
+// After "Format TXT" wrote the text log: the rate picture beside it.
+void ReviewWindow::saveRateChartBeside(const QString& textLog) {
+    const QString error = saveRateChart(model_.rateHours(), QFileInfo(textLog).completeBaseName(),
+                                        review::rateChartFileBeside(textLog));
+    if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("RATE CHART"), error);
+}
+
 
 void ReviewWindow::sync() {
     syncing_ = true;

@@ -42,6 +42,9 @@ private:
     QTableView* grid(const char* name, QAbstractItemModel& rows, std::initializer_list<int> widths,
                      QWidget* parent);
     void forward(const QString& control);
+    // The rate picture: in a window of its own, and as a PNG beside each text log written.
+    void showRateChart();
+    void saveRateChartBeside(const QString& textLog);
     QWidget* find(const char* name);
 
     ReviewForm& model_;

@@ -1169,6 +1169,7 @@ void ReviewForm::writeTextLog() {
         review::summaryFileLines(summarySheet(c.summaryFileTitle)), summaryPath);
     if (!error.isEmpty()) return notSaved(error);
     lastExportPath_ = path;
+    if (onTextLogWritten) onTextLogWritten(path);
 }
 
 // A print option of the print panel: the whole log printed after the printer question.

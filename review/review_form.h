@@ -11,6 +11,7 @@
 #include "forms/message_box.h"
 #include "review/cabrillo.h"
 #include "review/grid_model.h"
+#include "review/rate_chart_model.h"
 #include "review/printed_page.h"
 #include "review/rescoring.h"
 #include "review/stf.h"
@@ -84,6 +85,8 @@ public:
 
     std::function<void()> onReturnToSetup; // 1_ST_PAGE
     std::function<void()> onExit;          // EXIT confirmed, databases closed
+    // Format TXT wrote the text log at this path (the window draws the rate picture beside).
+    std::function<void(const QString& path)> onTextLogWritten;
     std::function<void(HelpLanguage language, int context)> onHelp;
     bool exitConfirmed() const { return exitConfirmed_; }
 
@@ -101,6 +104,8 @@ public:
     // The pick list shows the written file, enlarged over the screen.
     bool fileShown() const { return fileShown_; }
     const QString& lastExportPath() const { return lastExportPath_; }
+    // The whole log's QSOs per hour, for the rate picture.
+    std::vector<review::RateHour> rateHours() { return review::rateByHour(dbs_.log.all()); }
     int activeChoiceField() const { return activeChoice_; }
     OutputTarget outputTarget() const { return outputTarget_; }
     ExportFormat exportFormat() const { return exportFormat_; }

@@ -12,7 +12,8 @@ shift || true
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-charts-dev
+  libqt6sql6-sqlite hamradio-files
   libhamlib-dev libhamlib-utils
   libgtest-dev libgmock-dev libbenchmark-dev python3-venv
   # The printouts' font where Arial is missing; pdftotext and pdftoppm read printouts back.
