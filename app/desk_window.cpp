@@ -103,16 +103,16 @@ void DeskWindow::build() {
     middle->addWidget(scoreFrame(), 1);
     root->addLayout(middle);
     logGrid(root);
+    // The band map and the cluster console beside the log; folded away on a small screen.
+    const auto syncAll = [this] { sync(); };
+    station_ = new StationPanel(model_, binder_, syncAll, central);
+    station_->commandLine()->installEventFilter(this);
+    station_->besideLog(root, state_.ScreenHeightPx > 0 && state_.ScreenHeightPx < 700);
     cwPanel(root);
     messageKeys(root);
     // The message buttons stay visible for the voice keyer when the CW texts are hidden.
     root->addWidget(label(desk_ctl::LblJos));
-    // The band map and the cluster console on the right; folded away on a small screen.
-    const auto syncAll = [this] { sync(); };
-    station_ = new StationPanel(model_, binder_, syncAll, this);
-    station_->commandLine()->installEventFilter(this);
-    const bool small = state_.ScreenHeightPx > 0 && state_.ScreenHeightPx < 700;
-    setCentralWidget(station_->besideDesk(central, small));
+    setCentralWidget(central);
     menus();
 }
 

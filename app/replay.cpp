@@ -44,6 +44,32 @@ public:
     Replay(QTextStream& out, QSize screen, review::PagePrinter* printer)
         : out_(out), screen_(screen), printer_(printer) {}
 
+    // "radio HZ MODE": a reading of the radio as rig control hands it to the desk; "radio
+    // lost REASON": the radio stopped answering.
+    bool radio(const QString& args, QString& error) {
+        const QStringList parts = args.simplified().split(QLatin1Char(' '));
+        if (parts.value(0) == QLatin1String("lost")) {
+            desk().radioLost(parts.mid(1).join(QLatin1Char(' ')));
+            return true;
+        }
+        bool ok = false;
+        const qint64 hz = parts.value(0).toLongLong(&ok);
+        if (!ok || hz <= 0) {
+            error = QStringLiteral("radio wants HZ MODE or lost REASON");
+            return false;
+        }
+        desk().showStation(true, desk().ctl(desk_ctl::FraStation).visible);
+        desk().followRadio(hz, parts.value(1));
+        return true;
+    }
+
+    // "cluster LINE": a line from the DX-cluster node, as received at the replay's clock.
+    bool cluster(const QString& args, QString&) {
+        desk().showStation(desk().radioHz().has_value(), true);
+        desk().clusterLine(args, clock_.utcNow());
+        return true;
+    }
+
     bool start(const QString& dataDir, QTextStream& err) {
         const StartReport start = startSession(session_, dataDir);
         for (const QString& w : start.warnings)
@@ -92,6 +118,7 @@ public:
             {"text", &Replay::text, true},    {"dump", &Replay::dump, true},
             {"tally", &Replay::tally, true},  {"grid", &Replay::grid, true},
             {"row", &Replay::row, true},      {"tick", &Replay::tick, true},
+            {"radio", &Replay::radio, true},  {"cluster", &Replay::cluster, true},
         };
         for (const Command& c : kCommands) {
             if (command != QLatin1String(c.name)) continue;

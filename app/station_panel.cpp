@@ -46,20 +46,23 @@ StationPanel::StationPanel(DeskForm& model, FormBinder& binder, std::function<vo
     column->addWidget(command_);
 }
 
-QWidget* StationPanel::besideDesk(QWidget* desk, bool folded) {
-    auto* holder = new QWidget;
-    auto* row = new QHBoxLayout(holder);
-    row->setContentsMargins(0, 0, 0, 0);
+void StationPanel::besideLog(QVBoxLayout* root, bool folded) {
+    // The log grid (with whatever stands beside it) is the last part of the desk so far.
+    QLayoutItem* log = root->takeAt(root->count() - 1);
+    auto* row = new QHBoxLayout;
     row->setSpacing(2);
-    row->addWidget(desk, 1);
+    if (log->widget())
+        row->addWidget(log->widget(), 1);
+    else
+        row->addItem(log);
     // The panel and its fold button come and go together (shown while the cluster is on).
-    auto* side = new QWidget(holder);
-    side->setObjectName(QStringLiteral("StationSide"));
-    auto* sideRow = new QHBoxLayout(side);
+    side_ = new QWidget(parentWidget());
+    side_->setObjectName(QStringLiteral("StationSide"));
+    auto* sideRow = new QHBoxLayout(side_);
     sideRow->setContentsMargins(0, 0, 0, 0);
     sideRow->setSpacing(2);
     if (folded) {
-        auto* fold = new QPushButton(QStringLiteral("M\nA\nP"), side);
+        auto* fold = new QPushButton(QStringLiteral("M\nA\nP"), side_);
         fold->setObjectName(QStringLiteral("CmdBandMap"));
         fold->setCheckable(true);
         fold->setFocusPolicy(Qt::NoFocus);
@@ -69,16 +72,15 @@ QWidget* StationPanel::besideDesk(QWidget* desk, bool folded) {
         connect(fold, &QPushButton::toggled, this, &QWidget::setVisible);
         sideRow->addWidget(fold);
     }
-    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 22);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     sideRow->addWidget(this);
-    row->addWidget(side);
-    side->setVisible(model_.ctl(desk_ctl::FraStation).visible);
-    sideWidget_ = side;
-    return holder;
+    row->addWidget(side_);
+    side_->setVisible(model_.ctl(desk_ctl::FraStation).visible);
+    root->addLayout(row, 1);
 }
 
 void StationPanel::sync() {
-    if (sideWidget_) sideWidget_->setVisible(model_.ctl(desk_ctl::FraStation).visible);
+    if (side_) side_->setVisible(model_.ctl(desk_ctl::FraStation).visible);
     const std::vector<cluster::BandMapRow>& rows = model_.bandMap().rows();
     for (int i = 0; i < bandMap_->count() && i < static_cast<int>(rows.size()); ++i) {
         const forms::Rgb c = cluster::markColour(rows[static_cast<std::size_t>(i)].mark);
