@@ -3,12 +3,16 @@
 #include "app/session.h"
 #include "desk/desk_form.h"
 #include "forms/script_runner.h"
+#include "keying/desk_keying.h"
+#include "keying/keyer.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "review/review_form.h"
 #include "setup/setup_form.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -37,12 +41,70 @@ std::pair<QString, QString> firstWord(const QString& args) {
     return sp < 0 ? std::pair{a, QString()} : std::pair{a.left(sp), a.mid(sp + 1)};
 }
 
+// The keyer of a replay prints every CW message as it goes out ("cw" and the text after
+// its macros); the message ends when the replay lets it (Replay::settle).
+class PrintingKeyer : public keying::FakeKeyer {
+public:
+    explicit PrintingKeyer(QTextStream& out) : out_(out) {}
+    void key(keying::CwPlan plan, platform::ControlLines* lines,
+             keying::KeyerEvents events) override {
+        out_ << "cw \"" << plan.text << "\"\n";
+        FakeKeyer::key(std::move(plan), lines, std::move(events));
+    }
+
+private:
+    QTextStream& out_;
+};
+
+// The sound output of a replay prints every voice message played ("voice F1").
+class PrintingAudio : public platform::FakeAudioOutput {
+public:
+    explicit PrintingAudio(QTextStream& out) : out_(out) {}
+    void play(const QString& path, std::function<void(bool)> done) override {
+        out_ << "voice " << QFileInfo(path).completeBaseName() << '\n';
+        FakeAudioOutput::play(path, std::move(done));
+    }
+
+private:
+    QTextStream& out_;
+};
+
 // One replay: a session on the data folder, the screens it opens, a clock that stands
-// still until the script sets it, and keys that send nothing.
+// still until the script sets it, and message keys that print what they send on a
+// recording serial line and sound output.
 class Replay {
 public:
     Replay(QTextStream& out, QSize screen, review::PagePrinter* printer)
-        : out_(out), screen_(screen), printer_(printer) {}
+        : out_(out), screen_(screen), printer_(printer) {
+        for (int port = 0; port <= 255; ++port) // whatever port the station names is there
+            ports_.present.insert(port);
+    }
+    ~Replay() { keys_.shutdown(); }
+
+    // Lets the message (or voice message) under way end, and what follows it: a "#8"
+    // message logs, a repeat goes into its pause (which "wait" lets run out).
+    void settle() {
+        for (int i = 0; i < 1000 && (keyer_.keying() || audio_.playing()); ++i) {
+            if (keyer_.keying())
+                keyer_.finishMessage();
+            else
+                audio_.finish(true);
+        }
+    }
+
+    // "wait MS": the keyer's clock moves on (a repeat's pause runs out), then the message
+    // that follows goes out.
+    bool wait(const QString& args, QString& error) {
+        bool ok = false;
+        const int ms = args.trimmed().toInt(&ok);
+        if (!ok || ms < 0) {
+            error = QStringLiteral("wait wants milliseconds");
+            return false;
+        }
+        keyer_.advance(ms);
+        settle();
+        return true;
+    }
 
     // "radio HZ MODE": a reading of the radio as rig control hands it to the desk; "radio
     // lost REASON": the radio stopped answering.
@@ -111,14 +173,15 @@ public:
             bool needsScreen;
         };
         static const Command kCommands[] = {
-            {"set", &Replay::set, false},     {"get", &Replay::get, false},
-            {"clock", &Replay::clock, false}, {"screen", &Replay::screen, false},
-            {"audio", &Replay::audio, false}, {"file", &Replay::file, false},
-            {"band", &Replay::band, true},    {"mode", &Replay::mode, true},
-            {"text", &Replay::text, true},    {"dump", &Replay::dump, true},
-            {"tally", &Replay::tally, true},  {"grid", &Replay::grid, true},
-            {"row", &Replay::row, true},      {"tick", &Replay::tick, true},
-            {"radio", &Replay::radio, true},  {"cluster", &Replay::cluster, true},
+            {"set", &Replay::set, false},        {"get", &Replay::get, false},
+            {"clock", &Replay::clock, false},    {"screen", &Replay::screen, false},
+            {"wait", &Replay::wait, true},       {"audio", &Replay::audio, false},
+            {"file", &Replay::file, false},      {"band", &Replay::band, true},
+            {"mode", &Replay::mode, true},       {"text", &Replay::text, true},
+            {"dump", &Replay::dump, true},       {"tally", &Replay::tally, true},
+            {"grid", &Replay::grid, true},       {"row", &Replay::row, true},
+            {"tick", &Replay::tick, true},       {"radio", &Replay::radio, true},
+            {"cluster", &Replay::cluster, true},
         };
         for (const Command& c : kCommands) {
             if (command != QLatin1String(c.name)) continue;
@@ -410,7 +473,11 @@ private:
     Session session_;
     forms::ScriptedMessageBox box_;
     FakeClock clock_;
-    SilentMessageKeys keys_;
+    PrintingKeyer keyer_{out_};
+    PrintingAudio audio_{out_};
+    platform::RecordingPorts ports_;
+    keying::DeskKeying keys_{session_.state, box_,   ports_,
+                             keyer_,         audio_, keying::DeskKeying::Delivery::Direct};
     std::unique_ptr<SetupForm> setup_;
     std::unique_ptr<DeskForm> desk_;
     std::unique_ptr<ReviewForm> review_;
@@ -449,6 +516,7 @@ int runReplay(const QString& dataDir, const QString& scriptPath, QTextStream& ou
     for (int lineNo = 1; ok && script.readLineInto(&line); ++lineNo) {
         QString lineError;
         ok = runner.runLine(line, lineError);
+        replay.settle();
         if (!ok)
             error = QStringLiteral("line %1: %2: %3").arg(lineNo).arg(lineError, line.trimmed());
         out.flush();
