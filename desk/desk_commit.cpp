@@ -96,7 +96,6 @@ void DeskForm::prepareNextQso() {
     if (wasCorrection) {
         text(desk_ctl::TxtRSTE2) = serialBeforeReload_;
         text(desk_ctl::LblRaport) = raportBeforeReload_;
-        recountTallies();
     } else if (contest().advancesSerial(text(desk_ctl::LblMyCntPfx).trimmed(), worked,
                                         s_.NrConst)) {
         nextSerial();
@@ -138,6 +137,9 @@ bool DeskForm::storeQso() {
     row.pct = s_.QsoPoints;
     lastLoggedText_ = row.callsign + QLatin1Char(' ') + row.sent;
 
+    // A correction takes the QSO as it was out of the tallies and counts it as it is now.
+    const std::optional<store::QsoRow> before =
+        reloadId_ ? dbs_.log.qsoById(*reloadId_) : std::nullopt;
     const bool stored =
         reloadId_ ? dbs_.log.replaceQso(*reloadId_, row) : dbs_.log.insertQso(row) > 0;
     if (!stored) {
@@ -145,16 +147,15 @@ bool DeskForm::storeQso() {
                     QStringLiteral("QSO NOT STORED: %1").arg(dbs_.log.lastError()), QString());
         return false;
     }
-    if (reloadId_) return true; // the tallies are counted again after a correction
-
-    // Running tallies of the current band.
-    const int i = bandIndex(s_.Band);
-    if (i < 0) return true;
-    BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
-    t.qsos += 1;
-    t.points += s_.QsoPoints.trimmed().toLongLong();
-    if (!s_.MultValue.trimmed().isEmpty()) t.mults += 1;
-    if (contest.countsSecondMultiplier() && !s_.Mult1Value.trimmed().isEmpty()) t.mults += 1;
+    if (reloadId_ && !before) {
+        recountTallies(); // the QSO as it was could not be read: the log is counted again
+        return true;
+    }
+    if (before) {
+        tallyQso(*before, -1);
+        forgetLoggedCalls(); // the corrected call may have been the only one of its kind
+    }
+    tallyQso(row, +1);
     showTallies();
     return true;
 }
@@ -231,6 +232,7 @@ void DeskForm::deleteSelectedQso() {
         askRecorded(s_, box_, forms::msg::kYesNo, QLatin1String(desk_text::kDeletePrompt),
                     QLatin1String(desk_text::kDeleteTitle));
     if (answer == forms::msg::kYes) {
+        const std::optional<store::QsoRow> deleted = dbs_.log.qsoById(gridCurrent_);
         // A QSO the log did not delete stays, and so does its correction on the desk.
         if (!dbs_.log.deleteQso(gridCurrent_)) {
             askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
@@ -239,11 +241,11 @@ void DeskForm::deleteSelectedQso() {
             return;
         }
         if (reloadId_ && *reloadId_ == gridCurrent_) reloadId_.reset();
+        if (deleted) tallyQso(*deleted, -1);
+        forgetLoggedCalls();
         stationQsoDeleted(gridCurrent_);
         gridCurrent_ = 0;
-        recountTallies();
-        refreshLogGrid();
-        switchBand(s_.Band);
+        switchBand(s_.Band); // the tallies, the grid and the band map shown again
     }
     focusCall();
 }

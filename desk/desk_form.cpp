@@ -347,7 +347,7 @@ void DeskForm::switchBand(int band) {
     s_.BandText = bandToText(band, s_.BandText);
     colourBandLabels();
     if (contest().resumesSerialOnBand(s_, band)) serialStart();
-    recountTallies();
+    showTallies(); // kept up to date QSO by QSO: a band switch does not read the whole log
     refreshLogGrid();
     showOtherBandTallies(!(contest().tallies80Only() && band == 80));
     refreshBandMap();
@@ -462,6 +462,33 @@ void DeskForm::recountTallies() {
     }
     logReadOk();
     showTallies();
+}
+
+namespace {
+
+// The leading whole number of a points text, as the log's count reads it (" 0", "3").
+std::int64_t leadingNumber(const QString& text) {
+    const QString t = text.trimmed();
+    qsizetype end = (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) ? 1 : 0;
+    while (end < t.size() && t[end].isDigit())
+        ++end;
+    return t.left(end).toLongLong();
+}
+
+} // namespace
+
+// One QSO's share of the band tallies, added (+1) or taken back (-1), counted as the count
+// of the whole log at the desk's opening counts it.
+void DeskForm::tallyQso(const store::QsoRow& q, int sign) {
+    const QString bnd = q.bnd.trimmed();
+    const int i = bandIndex(bnd == QLatin1String("6") ? 10 : bnd.toInt());
+    if (i < 0) return;
+    BandTally& t = s_.BandTallies[static_cast<std::size_t>(i)];
+    const bool second = contest().countsSecondMultiplier();
+    t.qsos += sign;
+    t.points += sign * leadingNumber(q.pct);
+    t.mults += sign * ((q.mlt.trimmed().isEmpty() ? 0 : 1) +
+                       (second && !q.mlt1.trimmed().isEmpty() ? 1 : 0));
 }
 
 void DeskForm::showTallies() {

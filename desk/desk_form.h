@@ -154,6 +154,8 @@ public:
     void showError(const QString& text);
     // Whether the last read of the log went through; when not, the error line says so.
     bool logReadOk();
+    // Adds (+1) or takes back (-1) one stored QSO in the band tallies.
+    void tallyQso(const store::QsoRow& q, int sign);
 
     // Operations the message keys use.
     void analyseCall();

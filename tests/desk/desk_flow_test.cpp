@@ -286,6 +286,37 @@ TEST_F(Desk, DeletingAQsoCountsTheBandAgain) {
     EXPECT_EQ(box.shown().back().title, QLatin1String(desk_text::kDeleteTitle));
 }
 
+// The band tallies are kept QSO by QSO (a band switch reads nothing of the log): after
+// stores, a correction that changes the call and its marks, a delete and band switches they
+// equal the count of the whole log made when a desk opens.
+TEST_F(Desk, TalliesKeptQsoByQsoEqualACountOfTheWholeLog) {
+    open(201);
+    run(QStringLiteral("type dl1abc\nkey Space\nkey Enter\ntype dl2abc\nkey Space\nkey Enter\n"
+                       "type ja1abc\nkey Space\nkey Enter\nclick Cmd40\n"
+                       "type dl1abc\nkey Space\nkey Enter\ntype ok1abc\nkey Space\nkey Enter\n"));
+    // OK1ABC on 40 m becomes JA1XYZ (another country and zone), then DL2ABC on 20 m goes.
+    run(QStringLiteral("alt+key F2\n"));
+    for (int i = 0; i < 6; ++i)
+        run(QStringLiteral("key Backspace\n"));
+    run(QStringLiteral("type ja1xyz\nkey Space\nkey Enter\nclick Cmd20\n"));
+    const auto rows = dbs.log.all();
+    ASSERT_EQ(rows.size(), 5u);
+    desk->selectGridRow(rows[1].id);
+    box.queueAnswer(forms::msg::kYes);
+    desk->deleteSelectedQso();
+    run(QStringLiteral("click Cmd40\nclick Cmd20\n"));
+    const auto kept = s.BandTallies;
+    open(201);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        SCOPED_TRACE(kBands[i]);
+        EXPECT_EQ(kept[i].qsos, s.BandTallies[i].qsos);
+        EXPECT_EQ(kept[i].points, s.BandTallies[i].points);
+        EXPECT_EQ(kept[i].mults, s.BandTallies[i].mults);
+    }
+    EXPECT_EQ(s.BandTallies[2].qsos, 2);
+    EXPECT_EQ(s.BandTallies[3].qsos, 2);
+}
+
 TEST_F(Desk, TalliesDoNotOverflowOnABigLog) {
     {
         // 12,000 QSOs of 3 points on 20 m: more than a 16-bit sum holds.
