@@ -62,22 +62,26 @@ void DeskForm::showFigures() {
                                    .arg(t.points)
                                    .arg(t.mults)
                                    .arg(t.score());
-    const std::vector<store::QsoRow> newest = dbs_.log.latest(RateMeter::kKept);
-    std::vector<QDateTime> times;
-    times.reserve(newest.size());
-    for (const store::QsoRow& r : newest)
-        times.push_back(review::qsoTime(r.data, r.utc));
-    rate_.setTimes(std::move(times));
     if (!loggedCallsRead_) {
+        // Counted again (a band chosen, a QSO deleted or corrected): all read anew.
+        const std::vector<store::QsoRow> newest = dbs_.log.latest(RateMeter::kKept);
+        std::vector<QDateTime> times;
+        times.reserve(newest.size());
+        for (const store::QsoRow& r : newest)
+            times.push_back(review::qsoTime(r.data, r.utc));
+        rate_.setTimes(std::move(times));
         loggedCalls_.clear();
         for (const QString& call : dbs_.log.distinctCalls())
             loggedCalls_.insert(call);
         loggedCallsRead_ = true;
-    } else {
-        for (const store::QsoRow& r : newest)
-            if (r.id > newestSeen_) loggedCalls_.insert(r.callsign);
+        newestSeen_ = newest.empty() ? 0 : newest.front().id;
+    } else if (const std::optional<store::QsoRow> last = dbs_.log.lastQso();
+               last && last->id > newestSeen_) {
+        // One QSO stored.
+        rate_.add(review::qsoTime(last->data, last->utc));
+        loggedCalls_.insert(last->callsign);
+        newestSeen_ = last->id;
     }
-    newestSeen_ = newest.empty() ? 0 : newest.front().id;
     tickFigures();
 }
 

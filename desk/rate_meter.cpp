@@ -13,6 +13,12 @@ void RateMeter::setTimes(std::vector<QDateTime> times) {
     times_ = std::move(times);
 }
 
+void RateMeter::add(const QDateTime& time) {
+    if (!time.isValid()) return;
+    times_.insert(std::upper_bound(times_.begin(), times_.end(), time, std::greater<>()), time);
+    if (times_.size() > static_cast<std::size_t>(kKept)) times_.pop_back();
+}
+
 RateMeter::Figures RateMeter::figures(const QDateTime& now) const {
     Figures f;
     if (times_.empty()) return f;

@@ -26,6 +26,8 @@ public:
 
     // The times of the latest QSOs, in any order; invalid ones are left out.
     void setTimes(std::vector<QDateTime> times);
+    // The time of one more QSO.
+    void add(const QDateTime& time);
     Figures figures(const QDateTime& now) const;
     // "RATE 120/h (10)  45/h (60 min)  LAST 02:13"
     static QString text(const Figures& f);

@@ -222,6 +222,15 @@ TEST(RateMeterFigures, MoreThanAHundredInAnHourAreAllCounted) {
     RateMeter m;
     m.setTimes(times);
     EXPECT_EQ(m.figures(base.addSecs(3599)).lastHour, 240);
+    // The same times stored one by one, a paper log's older ones among them, count alike.
+    RateMeter added;
+    for (std::size_t i = 0; i < times.size(); ++i)
+        added.add(times[(i * 7) % times.size()]);
+    for (int minutes : {59, 60, 70, 120}) {
+        const QDateTime now = base.addSecs(minutes * 60);
+        EXPECT_EQ(added.figures(now).lastHour, m.figures(now).lastHour) << minutes;
+        EXPECT_EQ(added.figures(now).last10, m.figures(now).last10) << minutes;
+    }
 }
 
 TEST(RateMeterFigures, StoredDateAndTime) {
