@@ -307,7 +307,6 @@ void ReviewWindow::saveRateChartBeside(const QString& textLog) {
     if (!error.isEmpty()) QMessageBox::warning(this, QStringLiteral("RATE CHART"), error);
 }
 
-
 void ReviewWindow::sync() {
     syncing_ = true;
     binder_.sync();
