@@ -4,6 +4,7 @@
 #include "app/page_printer.h"
 #include "app/review_window.h"
 #include "app/setup_window.h"
+#include "app/station_window.h"
 #include "app/system_checks.h"
 #include "core/screen_scale.h"
 #include "store/qso_freq.h"
@@ -34,6 +35,7 @@ Program::Program(Session& session, ProgramOptions options)
         if (deskWindow_) deskWindow_->sync();
     };
     station_.onChanged = keys_.onChanged; // readings, spots and station messages alike
+    rigModels_ = std::async(std::launch::async, platform::hamlibRigModels).share();
     desk_.onExit = [] { QApplication::quit(); };
     desk_.onReturnToSetup = [this] {
         // The desk's handler is still running: the switch waits for the event loop.
@@ -64,6 +66,7 @@ std::optional<int> Program::openSetup() {
     session_.state.ScaleX = scale.x;
     session_.state.ScaleY = scale.y;
     setupWindow_ = std::make_unique<SetupWindow>(*setup_);
+    setupWindow_->onStation = [this] { openStation(); };
     dialogs_.setParent(setupWindow_.get());
     // The window shows filled in, before any message of the load appears over it.
     setup_->onShow = [this] {
@@ -107,6 +110,19 @@ void Program::showDesk() {
     deskWindow_->sync();
     setupWindow_.reset();
     setup_.reset();
+}
+
+// The station screen over the setup screen; the desk takes what it saved when it opens.
+void Program::openStation() {
+    std::vector<RigModelEntry> models;
+    // Until Hamlib's list has been read the screen keeps the model number it has.
+    if (rigModels_.valid() &&
+        rigModels_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+        for (const platform::RigModel& m : rigModels_.get())
+            models.push_back({m.model, m.maker + QLatin1Char(' ') + m.name});
+    StationForm form(stationFilePath(session_.state.DataDir), std::move(models));
+    StationWindow window(form, setupWindow_.get());
+    window.exec();
 }
 
 // LOG handed over: the review screen shows, loaded anew, and the setup screen is unloaded.

@@ -15,9 +15,11 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/control_line.h"
+#include "platform/rig_control.h"
 #include "review/review_form.h"
 #include "setup/setup_form.h"
 
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -53,6 +55,7 @@ public:
 private:
     void showDesk();
     void showReview();
+    void openStation();
 
     Session& session_;
     ProgramOptions options_;
@@ -68,6 +71,8 @@ private:
     DeskForm desk_;
     // The radio, the telnet cluster and cwdaemon, as the station's settings switch them on.
     StationLink station_{desk_, keys_, session_.state};
+    // Hamlib's list of rig models, read on a thread of its own from the start.
+    std::shared_future<std::vector<platform::RigModel>> rigModels_;
     HelpWindow help_;
     std::unique_ptr<SetupForm> setup_;
     std::unique_ptr<SetupWindow> setupWindow_;

@@ -280,6 +280,11 @@ void SetupWindow::menus() {
     action(nullptr, setup_ctl::mnuQSOfahren);
     action(nullptr, setup_ctl::mnuLog);
     action(nullptr, setup_ctl::mnuInpLog);
+    QAction* station = menuBar()->addAction(QStringLiteral("STAT&ION"));
+    station->setObjectName(QStringLiteral("mnuStation"));
+    connect(station, &QAction::triggered, this, [this] {
+        if (onStation) onStation();
+    });
     QMenu* help = menuBar()->addMenu(model_.ctl(setup_ctl::mnuHelp).text);
     help->setObjectName(setup_ctl::mnuHelp);
     binder_.bind(setup_ctl::mnuHelp, help->menuAction());

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QLabel;
 
 namespace korvel {
@@ -20,6 +22,8 @@ public:
     void sync();
     void showStatus(const QString& text);
     SetupForm& model() { return model_; }
+    // The menu STATION opens the station screen (rig, DX cluster, cwdaemon) here.
+    std::function<void()> onStation;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -50,6 +50,7 @@ void setConf(RIG* rig, const char* name, const QString& value) {
 // The list is a walk over Hamlib's tables; it does no input or output.
 std::vector<RigModel> hamlibRigModels() {
     quietHamlib();
+    std::lock_guard hamlib(hamlibLock()); // a radio may be read meanwhile
     std::vector<RigModel> models;
     rig_load_all_backends();
     rig_list_foreach(collectModel, &models);
