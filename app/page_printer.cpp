@@ -105,8 +105,9 @@ PrintResult QtPagePrinter::toPdf(const PrintedDocument& document, const QString&
 }
 
 PrintResult QtPagePrinter::print(const PrintedDocument& document, const QString& pdfPath) {
+    if (output_ == Output::PdfFile) return toPdf(document, pdfPath);
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (output_ == Output::PdfFile || info.isNull()) return toPdf(document, pdfPath);
+    if (info.isNull()) return toPdf(document, pdfPath);
     PrintResult r;
     r.where = info.printerName();
     QPrinter printer(info, QPrinter::HighResolution);
