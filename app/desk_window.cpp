@@ -48,6 +48,12 @@ QStringList gridCaptions(const scoring::Contest& contest) {
 DeskWindow::DeskWindow(DeskForm& model, SharedState& state, QWidget* parent)
     : QMainWindow(parent), model_(model), state_(state), binder_(model) {
     setObjectName(desk_ctl::form);
+    if (compact()) {
+        // 800x600 and smaller: smaller fonts, so that every control fits the screen.
+        QFont f = font();
+        f.setPointSizeF(f.pointSizeF() * 0.85);
+        setFont(f);
+    }
     build();
     applyScale();
     connect(&clock_, &QTimer::timeout, this, [this] {
@@ -121,7 +127,7 @@ QFont DeskWindow::captionRow(QVBoxLayout* root) {
     auto* top = new QHBoxLayout;
     QWidget* conc = label(desk_ctl::LblConc);
     QFont big = conc->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setPointSizeF(big.pointSizeF() * (compact() ? 1.25 : 1.5));
     big.setBold(true);
     conc->setFont(big);
     top->addWidget(conc);
@@ -170,15 +176,29 @@ void DeskWindow::actionsAndBands(QHBoxLayout* middle, const QFont& big) {
     // Middle: actions, lists, bands and modes on the left; compass and own station right.
     auto* left = new QVBoxLayout;
     auto* actions = new QHBoxLayout;
-    actions->addWidget(button(desk_ctl::CmdEnterCall));
-    actions->addWidget(button(desk_ctl::CmdAbbruchX));
+    // The two buttons keep their size whatever the warning beside them needs.
+    for (desk_ctl::Name name : {desk_ctl::CmdEnterCall, desk_ctl::CmdAbbruchX}) {
+        QWidget* b = button(name);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        actions->addWidget(b);
+    }
     QWidget* neu = label(desk_ctl::LblNeu);
     neu->setFont(big);
     actions->addWidget(neu);
-    auto* dupe = new QGroupBox(this);
+    // The dupe warning: its caption in red inside a framed box.
+    auto* dupe = new QLabel(this);
     dupe->setObjectName(desk_ctl::Frame3);
-    dupe->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(255,0,0); font-weight: bold; }"));
-    dupe->setMinimumHeight(24);
+    dupe->setAlignment(Qt::AlignCenter);
+    dupe->setFrameShape(QFrame::Box);
+    // Red and bold through the palette and the font's weight alone: the size follows the
+    // window's font (a style sheet would fix it at the size it had when set).
+    QPalette red = dupe->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    dupe->setPalette(red);
+    QFont bold;
+    bold.setBold(true);
+    dupe->setFont(bold);
+    dupe->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     binder_.bind(desk_ctl::Frame3, dupe);
     actions->addWidget(dupe, 1);
     left->addLayout(actions);
@@ -187,7 +207,7 @@ void DeskWindow::actionsAndBands(QHBoxLayout* middle, const QFont& big) {
         auto* l = new QListWidget(this);
         l->setObjectName(name);
         l->setFocusPolicy(Qt::NoFocus);
-        l->setMaximumHeight(90);
+        l->setMaximumHeight(compact() ? 48 : 90);
         const QString control = name;
         connect(l, &QListWidget::itemClicked, this, [this, control](QListWidgetItem* item) {
             model_.clickItem(control, item->text());
@@ -332,7 +352,7 @@ void DeskWindow::logGrid(QVBoxLayout* root) {
             model_.focusCall();
             sync();
         };
-        logAndCluster->addWidget(cluster_, 2);
+        logAndCluster->addWidget(cluster_, compact() ? 1 : 2);
         root->addLayout(logAndCluster, 1);
     } else {
         root->addWidget(superCheckBeside(grid_), 1);
@@ -424,6 +444,7 @@ void DeskWindow::messageKeys(QVBoxLayout* root) {
     auto* legend = static_cast<QLabel*>(label(desk_ctl::LblTxtCW, messages));
     legend->setWordWrap(true);
     legend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    legend->setMinimumHeight(legend->fontMetrics().lineSpacing() * 3); // all its lines
     msgLayout->addWidget(legend, 3, 4, 1, 2);
     root->addWidget(messages);
 }
@@ -464,7 +485,12 @@ void DeskWindow::applyScale() {
         f.setPointSizeF(f.pointSizeF() * scale);
         setFont(f);
     }
-    compass_->setMinimumSize(static_cast<int>(90 * scale), static_cast<int>(90 * scale));
+    const int side = static_cast<int>((compact() ? 64 : 90) * scale);
+    compass_->setMinimumSize(side, side);
+}
+
+bool DeskWindow::compact() const {
+    return state_.ScreenHeightPx > 0 && state_.ScreenHeightPx < 700;
 }
 
 void DeskWindow::forwardClick(const QString& control) {
@@ -492,7 +518,18 @@ void DeskWindow::refreshGrid() {
     }
     const bool second = scoring::contestOrNone(state_.ContestCode).countsSecondMultiplier();
     grid_->setColumnHidden(10, !second);
-    grid_->resizeColumnsToContents();
+    if (compact()) {
+        // Small screens: no date and band (the grid shows the current band), and columns of
+        // fixed width, so that the grid never needs scrolling sideways.
+        grid_->setColumnHidden(2, true);
+        grid_->setColumnHidden(4, true);
+        const int digit = grid_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        const int chars[] = {5, 11, 0, 6, 0, 8, 8, 5, 5, 6, 8, 4};
+        for (int c = 0; c < 12; ++c)
+            if (chars[c] > 0) grid_->setColumnWidth(c, chars[c] * digit + 8);
+    } else {
+        grid_->resizeColumnsToContents();
+    }
     grid_->scrollToBottom();
     grid_->setUpdatesEnabled(true);
 }

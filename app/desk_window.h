@@ -59,6 +59,8 @@ private:
     void forwardClick(const QString& control);
     void refreshGrid();
     void applyScale();
+    // A screen of 800x600 or smaller: the compact layout.
+    bool compact() const;
 
     DeskForm& model_;
     SharedState& state_;

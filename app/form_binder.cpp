@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <cmath>
+
 namespace korvel {
 
 namespace {
@@ -16,6 +18,23 @@ bool isDefaultColour(const forms::Control& c) {
     const bool textLike =
         c.isText() || c.kind == forms::ControlKind::List || c.kind == forms::ControlKind::Grid;
     return c.back == (textLike ? forms::colour::kWhite : forms::colour::kButtonFace);
+}
+
+// The text colour that reads best on a background: white on a dark one (the magenta of a
+// chosen band), black otherwise, by the contrast ratio of their relative luminances.
+double luminance(const forms::Rgb& c) {
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+
+QString colourSheet(const forms::Rgb& back) {
+    const double l = luminance(back);
+    const bool white = (1.05 / (l + 0.05)) > ((l + 0.05) / 0.05);
+    return QStringLiteral("background-color: #%1; color: %2;")
+        .arg(back.hex(), white ? QStringLiteral("white") : QStringLiteral("black"));
 }
 
 } // namespace
@@ -51,15 +70,19 @@ void FormBinder::sync() {
         }
         if (widget->isVisibleTo(widget->parentWidget()) != c.visible) widget->setVisible(c.visible);
         if (widget->isEnabled() != c.enabled) widget->setEnabled(c.enabled);
-        const QString sheet = isDefaultColour(c)
-                                  ? QString()
-                                  : QStringLiteral("background-color: #%1;").arg(c.back.hex());
+        const QString sheet = isDefaultColour(c) ? QString() : colourSheet(c.back);
         QString& applied = sheets_[name];
         if (applied != sheet) {
             applied = sheet;
+            // A colour must not change the font: the font the widget shows now is made its
+            // own before the style sheet comes.
+            if (!widget->testAttribute(Qt::WA_SetFont)) widget->setFont(widget->font());
             widget->setStyleSheet(sheet);
         }
-        if (focused && !widget->hasFocus() && widget->isVisible()) widget->setFocus();
+        // A choice reached by the keyboard shows its focus frame (Tab as the reason).
+        if (focused && !widget->hasFocus() && widget->isVisible())
+            widget->setFocus(qobject_cast<QAbstractButton*>(widget) ? Qt::TabFocusReason
+                                                                    : Qt::OtherFocusReason);
     }
     for (auto& [name, action] : actions_) {
         const forms::Control& c = model_.ctl(name);

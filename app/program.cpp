@@ -21,6 +21,9 @@ namespace {
 void showFull(QWidget& window) {
     window.setGeometry(QApplication::primaryScreen()->availableGeometry());
     window.show();
+    // The operator's first key reaches the screen, also where no window manager gives it
+    // the keyboard.
+    window.activateWindow();
 }
 
 } // namespace

@@ -603,6 +603,7 @@ void DeskForm::abort() {
     }
     clearDesk();
     show(desk_ctl::Frame3, false);
+    resetBandButtons(); // no call on the desk: no band marks to show
 }
 
 void DeskForm::undo() {
@@ -623,6 +624,8 @@ void DeskForm::undo() {
     dupeState_ = snap.dupeState;
     s_.LookupCall = trimmedCall();
     analysedCall_ = s_.LookupCall;
+    resetBandButtons(); // the band marks of the call taken back
+    if (!analysedCall_.isEmpty()) markBandMultipliers();
     undo_.reset();
     focusExchange();
 }

@@ -116,10 +116,22 @@ TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
     type(QStringLiteral("dl1abc"));
     key(Qt::Key_Space);
     EXPECT_TRUE(edit("txtIndic")->styleSheet().contains(QStringLiteral("#FF0000")));
-    auto* warning = window->findChild<QGroupBox*>(QStringLiteral("Frame3"));
+    auto* warning = window->findChild<QLabel*>(QStringLiteral("Frame3"));
     ASSERT_NE(warning, nullptr);
     EXPECT_TRUE(warning->isVisible());
-    EXPECT_EQ(warning->title(), QStringLiteral("WARNING ! QSO DUPE !"));
+    EXPECT_EQ(warning->text(), QStringLiteral("WARNING ! QSO DUPE !"));
+    // The buttons beside it keep their size.
+    for (const char* name : {"CmdEnterCall", "CmdAbbruchX"}) {
+        auto* b = window->findChild<QWidget*>(QLatin1String(name));
+        EXPECT_GE(b->width(), b->sizeHint().width()) << name;
+    }
+    // Abort: the band buttons lose the marks of the aborted call.
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdAbbruchX")), Qt::LeftButton);
+    for (const char* name : {"Cmd10", "Cmd15", "Cmd20", "Cmd40", "Cmd80", "Cmd160"})
+        EXPECT_FALSE(window->findChild<QWidget*>(QLatin1String(name))
+                         ->styleSheet()
+                         .contains(QStringLiteral("#FF0000")))
+            << name;
 }
 
 TEST_F(DeskWindowTest, EscInTheExitBoxAnswersNoAndTheDeskStays) {
