@@ -280,7 +280,7 @@ void SetupWindow::menus() {
     action(nullptr, setup_ctl::mnuQSOfahren);
     action(nullptr, setup_ctl::mnuLog);
     action(nullptr, setup_ctl::mnuInpLog);
-    QAction* station = menuBar()->addAction(QStringLiteral("STAT&ION"));
+    QAction* station = menuBar()->addAction(QStringLiteral("RIG/CLUSTER/&KEYER"));
     station->setObjectName(QStringLiteral("mnuStation"));
     connect(station, &QAction::triggered, this, [this] {
         if (onStation) onStation();
