@@ -1,6 +1,7 @@
 // The desk window with real key events: what an operator types reaches the model and what
 // the model decides shows on the widgets.
 #include "app/desk_window.h"
+#include "app/help_window.h"
 #include "app/qt_message_box.h"
 #include "tests/support/desk_fixture.h"
 
@@ -241,6 +242,23 @@ TEST_F(DeskWindowTest, BandKeysDoWhatAClickOnTheBandButtonDoes) {
     EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("Cmd10"))
                     ->toolTip()
                     .contains(QStringLiteral("Ctrl+F1")));
+}
+
+TEST_F(DeskWindowTest, TheHelpWindowClosesWithEscAndGivesTheKeyboardBack) {
+    HelpWindow help(dir.path());
+    window->onHelp = [&](HelpLanguage language, int context) { help.showTopic(language, context); };
+    type(QStringLiteral("dl1"));
+    ASSERT_EQ(focused(), edit("txtIndic"));
+    window->onHelp(HelpLanguage::English, 400);
+    ASSERT_TRUE(help.isVisible());
+    // Not over the call field.
+    const QRect call(edit("txtIndic")->mapToGlobal(QPoint(0, 0)), edit("txtIndic")->size());
+    EXPECT_FALSE(help.frameGeometry().intersects(call));
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == edit("txtIndic"); }, 2000));
+    type(QStringLiteral("abc"));
+    EXPECT_EQ(edit("txtIndic")->text(), QStringLiteral("DL1ABC"));
 }
 
 int main(int argc, char** argv) {

@@ -154,3 +154,19 @@ TEST(MessageBoxStyles, ButtonsDefaultsAndNames) {
     EXPECT_EQ(box.ask(292, QStringLiteral("Q"), QStringLiteral("T")), msg::kNo); // default
     EXPECT_EQ(box.shown().size(), 2u);
 }
+
+TEST(MessageBoxStyles, EscNeverAnswersYes) {
+    // style, the answer Esc gives: Cancel where there is one, else No, else the only button.
+    const std::pair<int, int> cases[] = {
+        {36, msg::kNo},                                     // the desk's EXIT, default Yes
+        {292, msg::kNo},                                    // the setup screen's EXIT
+        {msg::kYesNoCancel, msg::kCancel},                  //
+        {msg::kYesNoCancel | msg::kDefault2, msg::kCancel}, //
+        {msg::kOkCancel, msg::kCancel},                     //
+        {msg::kRetryCancel, msg::kCancel},                  //
+        {msg::kOkOnly | msg::kExclamation, msg::kOk},       //
+        {msg::kAbortRetryIgnore | msg::kDefault2, msg::kRetry},
+    };
+    for (const auto& [style, answer] : cases)
+        EXPECT_EQ(msg::escapeAnswer(style), answer) << style;
+}
