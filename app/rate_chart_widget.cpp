@@ -6,6 +6,9 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
@@ -22,6 +25,22 @@ namespace {
 // Band colours: one for each band, in the order of kBands.
 const QColor kBandColours[] = {QColor(220, 50, 47), QColor(203, 75, 22),  QColor(181, 137, 0),
                                QColor(133, 153, 0), QColor(38, 139, 210), QColor(108, 113, 196)};
+
+// An axis from 0 with ticks on whole numbers (1, 2 or 5 times a power of ten apart), about
+// eight of them at most.
+void wholeNumberAxis(QValueAxis* axis, int most) {
+    int step = 1;
+    for (int base = 1; most > step * 8; base *= 10)
+        for (int m : {1, 2, 5}) {
+            step = m * base;
+            if (most <= step * 8) break;
+        }
+    axis->setRange(0, std::max(1, (most + step - 1) / step) * step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%d"));
+}
 
 } // namespace
 
@@ -62,16 +81,12 @@ QChart* makeRateChart(const std::vector<review::RateHour>& hours, const QString&
     bars->attachAxis(x);
     running->attachAxis(x);
     auto* perHour = new QValueAxis;
-    perHour->setRange(0, most);
-    perHour->applyNiceNumbers();
-    perHour->setLabelFormat(QStringLiteral("%d"));
+    wholeNumberAxis(perHour, most);
     perHour->setTitleText(QStringLiteral("QSOs per hour"));
     chart->addAxis(perHour, Qt::AlignLeft);
     bars->attachAxis(perHour);
     auto* total = new QValueAxis;
-    total->setRange(0, hours.empty() ? 1 : std::max(1, hours.back().running));
-    total->applyNiceNumbers();
-    total->setLabelFormat(QStringLiteral("%d"));
+    wholeNumberAxis(total, hours.empty() ? 1 : hours.back().running);
     total->setTitleText(QStringLiteral("QSOs in all"));
     chart->addAxis(total, Qt::AlignRight);
     running->attachAxis(total);
@@ -81,15 +96,20 @@ QChart* makeRateChart(const std::vector<review::RateHour>& hours, const QString&
 
 QString saveRateChart(const std::vector<review::RateHour>& hours, const QString& title,
                       const QString& path, QSize size) {
-    QChartView view(makeRateChart(hours, title));
-    view.setRenderHint(QPainter::Antialiasing);
-    view.resize(size);
-    QPixmap picture(size);
+    // Drawn from a scene of its own: a view that is never shown would not lay the chart out
+    // to the picture's size.
+    QGraphicsScene scene;
+    QChart* chart = makeRateChart(hours, title);
+    scene.addItem(chart);
+    const QRectF area(QPointF(0, 0), QSizeF(size));
+    chart->setGeometry(area);
+    if (chart->layout()) chart->layout()->activate();
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
     {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
-        view.render(&painter);
+        scene.render(&painter, area, area);
     }
     if (!picture.save(path, "PNG")) return QStringLiteral("Cannot write %1").arg(path);
     return {};

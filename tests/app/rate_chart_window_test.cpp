@@ -41,6 +41,20 @@ TEST_F(RateChartWindow, FormatTxtSavesThePictureBesideTheTextLog) {
     const QImage picture(png);
     ASSERT_FALSE(picture.isNull()) << png.toStdString();
     EXPECT_EQ(picture.size(), QSize(1200, 600));
+    // The chart fills the picture: something is drawn near each of its four edges.
+    int left = picture.width(), right = 0, top = picture.height(), bottom = 0;
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2)
+            if (picture.pixelColor(x, y) != Qt::white) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_LT(left, 100);
+    EXPECT_GT(right, 1100);
+    EXPECT_LT(top, 100);
+    EXPECT_GT(bottom, 500);
 }
 
 TEST_F(RateChartWindow, OneBarAnHourStackedByBand) {
