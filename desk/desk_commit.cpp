@@ -113,6 +113,19 @@ bool DeskForm::storeQso() {
     row.rcvd = reportAndExchange(text(desk_ctl::TxtRSTR1), text(desk_ctl::TxtRSTR2));
     row.sent = reportAndExchange(text(desk_ctl::TxtRSTE1), text(desk_ctl::TxtRSTE2));
     row.bnd = bandToText(s_.Band, s_.BandText).trimmed();
+    // A QSO the log does not take stays on the desk to be stored again: what the store
+    // adjusts (the points, the marks, the station flags) is then put back as it was, so that
+    // a second try does not add a bonus twice.
+    const auto undoAdjustments = [this, points = s_.QsoPoints, mult = s_.MultValue,
+                                  mult1 = s_.Mult1Value, society = societyExchange_,
+                                  worked = workedFixed_, own = ownFixed_] {
+        s_.QsoPoints = points;
+        s_.MultValue = mult;
+        s_.Mult1Value = mult1;
+        societyExchange_ = society;
+        workedFixed_ = worked;
+        ownFixed_ = own;
+    };
     contest.adjustAtStore(s_, {.rcvdExchange = rcvdExchange,
                                .sentExchange = text(desk_ctl::TxtRSTE2).trimmed(),
                                .societyExchange = societyExchange_,
@@ -143,6 +156,7 @@ bool DeskForm::storeQso() {
     const bool stored =
         reloadId_ ? dbs_.log.replaceQso(*reloadId_, row) : dbs_.log.insertQso(row) > 0;
     if (!stored) {
+        undoAdjustments();
         askRecorded(s_, box_, forms::msg::kOkOnly | forms::msg::kCritical,
                     QStringLiteral("QSO NOT STORED: %1").arg(dbs_.log.lastError()), QString());
         return false;

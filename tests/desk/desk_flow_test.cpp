@@ -376,6 +376,29 @@ TEST_F(Desk, AQsoTheLogDoesNotTakeStaysOnTheDesk) {
     EXPECT_EQ(s.BandTallies[2].qsos, 1);
 }
 
+// A store the log refused and the operator repeats gives the QSO what a first store gives:
+// TAC's bonus for exchanges sent and received as words is added once.
+TEST_F(Desk, ARepeatedStoreAddsTheBonusOnce) {
+    open(203, 80, "CW");
+    const auto logWords = [&](const char* call, bool refusedFirst) {
+        run(QStringLiteral("type %1\nkey Space\n").arg(QLatin1String(call)));
+        desk->ctl(QStringLiteral("TxtRSTE2")).text = QStringLiteral("ALBA");
+        desk->ctl(QStringLiteral("TxtRSTR2")).text = QStringLiteral("IASI");
+        if (refusedFirst) {
+            dbs.log.close();
+            run(QStringLiteral("click TxtRSTR2\nkey Enter\n"));
+            ASSERT_EQ(dbs.log.open(dir.filePath(QStringLiteral("LogKorvel"))), QString());
+        }
+        run(QStringLiteral("click TxtRSTR2\nkey Enter\n"));
+    };
+    logWords("dl1abc", false);
+    logWords("dl2abc", true);
+    const auto rows = dbs.log.all();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].pct, rows[0].pct);
+    EXPECT_EQ(s.BandTallies[4].points, 2 * rows[0].pct.trimmed().toLongLong());
+}
+
 // A log that cannot be read or cannot delete is said, never taken for "no dupe", "new" or
 // "deleted".
 TEST_F(Desk, ALogThatFailsIsSaidAndNothingIsTakenForDone) {
