@@ -1,5 +1,6 @@
 // The replay command as a user (or a bug report) runs it: the real program, a script file,
 // standard output and the exit code.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -70,4 +71,27 @@ TEST(Replay, UnusableDataFolderEndsWithOne) {
     const ReplayRun r = replay(QStringLiteral("/proc/korvel-no-such-folder"), "show mnuBeenden\n");
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("korvel-no-such-folder")));
+}
+
+TEST(Replay, VoiceMessagesArePrintedAsTheyPlay) {
+    // SSB with the voice keyer: F1 and F3 play their files, one that is missing is said on
+    // the desk and nothing is printed for it.
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("WAVDx")));
+    for (const char* name : {"WAVDx/F1.wav", "WAVDx/F3.wav"}) {
+        QFile f(data.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const ReplayRun r = replay(data.path(), "set ContestCode 201\n"
+                                            "set MyCall YO9XX\n"
+                                            "set SoundCard 100\n"
+                                            "set SsbByPc 100\n"
+                                            "band 20\n"
+                                            "mode SSB\n"
+                                            "key F1\n"
+                                            "type dl1abc\n"
+                                            "key F2\n"
+                                            "key F3\n");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("voice F1\nvoice F3\n")) << r.out.toStdString();
 }
