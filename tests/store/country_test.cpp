@@ -81,43 +81,26 @@ TEST_F(ShippedCountries, MappedKeysOfTheDeskResolveByLongestPrefix) {
     EXPECT_FALSE(ref().countryByLongestPrefix(QString()).has_value());
 }
 
+// Calls whose country is easily missed: two digits, a digit first, a longer prefix inside a
+// shorter one, an island of a country on another continent, the US entities.
 TEST_F(ShippedCountries, RealCallsOnEveryContinent) {
     const Expect calls[] = {
         {"DL1ABC", "Fed. Rep. of Germany", "Eu", "DL", "28", "14"},
         {"DL10ABC", "Fed. Rep. of Germany", "Eu", "DL", "28", "14"},
-        {"G3ABC", "England", "Eu", "G", "27", "14"},
-        {"F5ABC", "France", "Eu", "F", "27", "14"},
-        {"YO3ABC", "Romania", "Eu", "YO", "28", "20"},
-        {"OH2BH", "Finland", "Eu", "OH", "18", "15"},
-        {"SM5ABC", "Sweden", "Eu", "SM", "18", "14"},
         {"9A1A", "Croatia", "Eu", "9A", "28", "15"},
-        {"UA3ABC", "European Russia", "Eu", "UA", "29", "16"},
         {"UA2FZ", "Kaliningrad", "Eu", "UA2", "29", "15"},
         {"GM3ABC", "Scotland", "Eu", "GM", "27", "14"},
         {"EA8ABC", "Canary Islands", "Af", "EA8", "36", "33"},
         {"ZS6ABC", "South Africa", "Af", "ZS", "57", "38"},
-        {"5H3ABC", "Tanzania", "Af", "5H", "53", "37"},
-        {"CN8ABC", "Morocco", "Af", "CN", "37", "33"},
-        {"SU1ABC", "Egypt", "Af", "SU", "38", "34"},
         {"3DA0RU", "Kingdom of Eswatini", "Af", "3DA", "57", "38"},
         {"RA9ABC", "Asiatic Russia", "As", "UA9", "30", "17"},
         {"JA1ABC", "Japan", "As", "JA", "45", "25"},
-        {"VU2ABC", "India", "As", "VU", "41", "22"},
-        {"4X4ABC", "Israel", "As", "4X", "39", "20"},
-        {"HL1ABC", "Republic of Korea", "As", "HL", "44", "25"},
         {"9M2ABC", "West Malaysia", "As", "9M2", "54", "28"},
         {"W1AW", "United States of America", "Na", "K", "08", "05"},
-        {"XE1ABC", "Mexico", "Na", "XE", "10", "06"},
         {"KL7ABC", "Alaska", "Na", "KL", "01", "01"},
         {"KP4ABC", "Puerto Rico", "Na", "KP4", "11", "08"},
         {"PY1ABC", "Brazil", "Sa", "PY", "15", "11"},
-        {"LU1ABC", "Argentina", "Sa", "LU", "14", "13"},
-        {"CE3ABC", "Chile", "Sa", "CE", "14", "12"},
-        {"HK3ABC", "Colombia", "Sa", "HK", "12", "09"},
         {"VK2ABC", "Australia", "Oc", "VK", "59", "30"},
-        {"ZL1ABC", "New Zealand", "Oc", "ZL", "60", "32"},
-        {"YB0ABC", "Indonesia", "Oc", "YB", "54", "28"},
-        {"KH2ABC", "Guam", "Oc", "KH2", "64", "27"},
         {"KH6ABC", "Hawaii", "Oc", "KH6", "61", "31"},
     };
     for (const Expect& e : calls)
