@@ -23,52 +23,20 @@ protected:
         EXPECT_TRUE(r.ok) << r.error.toStdString();
         return buffer.data();
     }
+    // The file from its first line after the header (the header itself is compared byte for
+    // byte by the replayed sessions cabrillo_cqww and stf_wag_delete).
+    std::string body(FormatWriter& writer, const char* firstLine) {
+        const QByteArray text = run(writer);
+        return text.mid(text.indexOf(firstLine)).toStdString();
+    }
 };
 
 CabrilloHeader cwHeader() {
     CabrilloHeader h;
     h.callsign = QStringLiteral("YO9XX");
-    h.assisted = QStringLiteral("NON-ASSISTED");
-    h.band = QStringLiteral("ALL");
     h.mode = QStringLiteral("CW");
-    h.operatorCategory = QStringLiteral("SINGLE-OP");
-    h.power = QStringLiteral("HIGH");
-    h.station = QStringLiteral("FIXED");
-    h.transmitter = QStringLiteral("ONE");
-    h.claimedScore = QStringLiteral("42");
-    h.contest = QStringLiteral("CQ-WW-CW");
-    h.email = QStringLiteral("YO9XX@EXAMPLE.ORG");
-    h.name = QStringLiteral("ION POPESCU");
-    h.address1 = QStringLiteral("STR. MARE 1");
-    h.operators = QStringLiteral("YO9XX");
     return h;
 }
-
-const char kCwHeaderText[] = "START-OF-LOG: 3.0\r\n"
-                             "CALLSIGN: YO9XX\r\n"
-                             "CATEGORY-ASSISTED: NON-ASSISTED\r\n"
-                             "CATEGORY-BAND: ALL\r\n"
-                             "CATEGORY-MODE: CW\r\n"
-                             "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-                             "CATEGORY-POWER: HIGH\r\n"
-                             "CATEGORY-STATION: FIXED\r\n"
-                             "CATEGORY-TIME: \r\n"
-                             "CATEGORY-TRANSMITTER: ONE\r\n"
-                             "CATEGORY-OVERLAY: \r\n"
-                             "CLAIMED-SCORE: 42\r\n"
-                             "CLUB: \r\n"
-                             "CONTEST: CQ-WW-CW\r\n"
-                             "CREATED-BY: KorvelLog/Tamrik \r\n"
-                             "EMAIL: YO9XX@EXAMPLE.ORG\r\n"
-                             "LOCATION: \r\n"
-                             "NAME: ION POPESCU\r\n"
-                             "ADDRESS: STR. MARE 1\r\n"
-                             "ADDRESS: \r\n"
-                             "OPERATORS: YO9XX\r\n"
-                             "OFFTIME: \r\n"
-                             "SOAPBOX: \r\n"
-                             "SOAPBOX: \r\n"
-                             "DEBUG: \r\n";
 
 TEST_F(Export, CabrilloOfACwLog) {
     log({{"DL1ABC", "28.11.26", "00:01", "20", "599 20", "599 14", "CW", "DL", "14"},
@@ -77,13 +45,11 @@ TEST_F(Export, CabrilloOfACwLog) {
          // The received exchange is cut to its 6 characters.
          {"K1AB", "29.11.26", "23:59", "10", "599 20", "599 ABCDEFGH", "CW"}});
     CabrilloWriter writer(cwHeader(), {});
-    EXPECT_EQ(
-        run(writer).toStdString(),
-        std::string(kCwHeaderText) +
-            "QSO: 14000 CW 2026-11-28 0001 YO9XX         599 20     DL1ABC        599 14    \r\n"
-            "QSO: 1800  CW 2026-11-28 0005 YO9XX         599 20     JA1XYZABCDEF  599 25    \r\n"
-            "QSO: 28000 CW 2026-11-29 2359 YO9XX         599 20     K1AB          599 ABCDEF\r\n"
-            "END-OF-LOG:\r\n");
+    EXPECT_EQ(body(writer, "QSO: "),
+              "QSO: 14000 CW 2026-11-28 0001 YO9XX         599 20     DL1ABC        599 14    \r\n"
+              "QSO: 1800  CW 2026-11-28 0005 YO9XX         599 20     JA1XYZABCDEF  599 25    \r\n"
+              "QSO: 28000 CW 2026-11-29 2359 YO9XX         599 20     K1AB          599 ABCDEF\r\n"
+              "END-OF-LOG:\r\n");
 }
 
 TEST_F(Export, CabrilloOfAnSsbLogWritesPhoneAndTwoDigitReports) {
@@ -92,21 +58,12 @@ TEST_F(Export, CabrilloOfAnSsbLogWritesPhoneAndTwoDigitReports) {
          {"YO2AA", "02.08.26", "12:31", "15", "59 BV", "59 TM", "SSB"}});
     CabrilloHeader h;
     h.callsign = QStringLiteral("YO9XX");
-    h.claimedScore = QStringLiteral("0");
     CabrilloWriter writer(h, {});
-    const QByteArray text = run(writer);
-    const QList<QByteArray> lines = text.split('\n');
-    ASSERT_EQ(lines.size(), 30); // 25 header lines, 3 QSOs, END-OF-LOG, and after the last CR LF
-    EXPECT_EQ(lines[1], "CALLSIGN: YO9XX\r");
-    EXPECT_EQ(lines[2], "CATEGORY-ASSISTED: \r"); // an empty field keeps its tag and blank
-    EXPECT_EQ(lines[25],
-              "QSO: 7000  PH 2026-08-02 1200 YO9XX         59  BV     YO3ABC        59  B     \r");
-    EXPECT_EQ(lines[26],
-              "QSO: 3500  PH 2026-08-02 1230 YO9XX         59  BV     DL2XYZ        59  001   \r");
-    EXPECT_EQ(lines[27],
-              "QSO: 21000 PH 2026-08-02 1231 YO9XX         59  BV     YO2AA         59  TM    \r");
-    EXPECT_EQ(lines[28], "END-OF-LOG:\r");
-    EXPECT_EQ(lines[29], "");
+    EXPECT_EQ(body(writer, "QSO: "),
+              "QSO: 7000  PH 2026-08-02 1200 YO9XX         59  BV     YO3ABC        59  B     \r\n"
+              "QSO: 3500  PH 2026-08-02 1230 YO9XX         59  BV     DL2XYZ        59  001   \r\n"
+              "QSO: 21000 PH 2026-08-02 1231 YO9XX         59  BV     YO2AA         59  TM    \r\n"
+              "END-OF-LOG:\r\n");
 }
 
 TEST_F(Export, CabrilloExchangeColumnsAreTwelveWideInTac) {
@@ -123,7 +80,9 @@ TEST_F(Export, CabrilloExchangeColumnsAreTwelveWideInTac) {
 
 TEST_F(Export, EmptyLogGivesHeaderAndEndOnly) {
     CabrilloWriter writer(cwHeader(), {});
-    EXPECT_EQ(run(writer).toStdString(), std::string(kCwHeaderText) + "END-OF-LOG:\r\n");
+    const QByteArray cabrillo = run(writer);
+    EXPECT_FALSE(cabrillo.contains("QSO:"));
+    EXPECT_TRUE(cabrillo.endsWith("\r\nDEBUG: \r\nEND-OF-LOG:\r\n"));
     StfHeader h;
     h.qsoOrder = QLatin1String(kStfQsoOrder);
     StfWriter stf(h, QStringLiteral("https://example.org/stf"));
@@ -136,42 +95,10 @@ TEST_F(Export, StfOfAMixedLog) {
          {"JA1XYZ", "29.11.26", "23:59", "160", "59 20", "59 25", "SSB", "", "", "1000"},
          {"K1AB", "29.11.26", "23:59", "10", "599 20", "599 05", "CW", "", "K", "10"}});
     StfHeader h;
-    h.contest = QStringLiteral("CQ-WW 28.11.26");
-    h.myCall = QStringLiteral("YO9XX");
-    h.category = QStringLiteral("SINGLE-OP");
-    h.claimedQso = QStringLiteral("3");
-    h.claimedPoints = QStringLiteral("1234");
-    h.claimedMultipliers = QStringLiteral("2");
-    h.claimedScore = QStringLiteral("2468");
     h.qsoOrder = QLatin1String(kStfQsoOrder);
     StfWriter writer(h, QStringLiteral("https://example.org/stf"));
-    EXPECT_EQ(run(writer).toStdString(),
-              "STF1\r\n"
-              "# Created by: KorvelLog/Tamrik\r\n"
-              "#STF specs at https://example.org/stf\r\n"
-              "\r\n"
-              "Header\r\n"
-              "Contest      CQ-WW 28.11.26\r\n"
-              "MyCall       YO9XX\r\n"
-              "Category     SINGLE-OP\r\n"
-              "Mailadress  \r\n"
-              "Mailadress  \r\n"
-              "Mailadress  \r\n"
-              "Mailadress  \r\n"
-              "EMail        \r\n"
-              "ClaimedQso   3\r\n"
-              "ClaimedPts   1234\r\n"
-              "ClaimedMult  2\r\n"
-              "ClaimedScore 2468\r\n"
-              "Operators    \r\n"
-              "Club         \r\n"
-              "Equipment    \r\n"
-              "Power        \r\n"
-              "Specific     \r\n"
-              "Soapbox      \r\n"
-              "QsoOrder     Date Time Band Mode Call SRst Sent RRst Rcvd Pts Mult\r\n"
-              "EndHeader\r\n"
-              "\r\n"
+    EXPECT_TRUE(run(writer).contains("\r\n#STF specs at https://example.org/stf\r\n"));
+    EXPECT_EQ(body(writer, "QsoList"),
               "QsoList\r\n"
               "20261128 0001 20  CW  DL1ABC        599 20      599 14      1  DL      \r\n"
               "20261129 2359 160 SSB JA1XYZ        59  20      59  25      100-       \r\n"
