@@ -207,8 +207,10 @@ TEST_F(SetupWindowTest, EveryChoiceHasItsOwnAltLetterAmongWhatIsShownTogether) {
         }
         for (auto* b : window->findChildren<QAbstractButton*>()) {
             if (!b->isVisible()) continue;
+            const bool choice = qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b);
             const qsizetype amp = b->text().indexOf(QLatin1Char('&'));
-            EXPECT_TRUE(amp >= 0 || b->parentWidget()->objectName() == QLatin1String("FRAContest"))
+            EXPECT_TRUE(amp >= 0 || !choice ||
+                        b->parentWidget()->objectName() == QLatin1String("FRAContest"))
                 << state << ": " << b->text().toStdString();
             if (amp >= 0) letters << b->text().mid(amp + 1, 1).toUpper();
         }
