@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -223,6 +224,15 @@ QWidget* SetupWindow::optionsPanel(QWidget* parent) {
         layout->addWidget(box, 0, column++);
     }
     layout->addWidget(choice(setup_ctl::ChkDxCl, panel), 1, 0, 1, 2);
+    // The station screen: rig control, the telnet DX cluster and cwdaemon (Alt+K).
+    auto* station = new QPushButton(QStringLiteral("RIG / CLUSTER / &KEYER ..."), panel);
+    station->setObjectName(QStringLiteral("CmdStation"));
+    station->setFocusPolicy(Qt::NoFocus);
+    station->setAutoDefault(false);
+    connect(station, &QPushButton::clicked, this, [this] {
+        if (onStation) onStation();
+    });
+    layout->addWidget(station, 2, 0, 1, 2);
     return panel;
 }
 
@@ -280,11 +290,6 @@ void SetupWindow::menus() {
     action(nullptr, setup_ctl::mnuQSOfahren);
     action(nullptr, setup_ctl::mnuLog);
     action(nullptr, setup_ctl::mnuInpLog);
-    QAction* station = menuBar()->addAction(QStringLiteral("RIG/CLUSTER/&KEYER"));
-    station->setObjectName(QStringLiteral("mnuStation"));
-    connect(station, &QAction::triggered, this, [this] {
-        if (onStation) onStation();
-    });
     QMenu* help = menuBar()->addMenu(model_.ctl(setup_ctl::mnuHelp).text);
     help->setObjectName(setup_ctl::mnuHelp);
     binder_.bind(setup_ctl::mnuHelp, help->menuAction());

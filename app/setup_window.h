@@ -22,7 +22,7 @@ public:
     void sync();
     void showStatus(const QString& text);
     SetupForm& model() { return model_; }
-    // The menu RIG/CLUSTER/KEYER (Alt+K) opens the station screen here.
+    // The button RIG / CLUSTER / KEYER (Alt+K) opens the station screen here.
     std::function<void()> onStation;
 
 protected:
