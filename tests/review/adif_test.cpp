@@ -108,8 +108,6 @@ TEST_F(Adif, CommentPerContest) {
         EXPECT_EQ(adifField("COMMENT", comment).toStdString(),
                   "<COMMENT:" + std::to_string(std::strlen(c.comment)) + ">" + c.comment);
     }
-    EXPECT_EQ(adifComment(201, {}).size(), 14);
-    EXPECT_EQ(adifComment(100, QStringLiteral("25.03.05")).size(), 22);
 }
 
 TEST_F(Adif, StrictReaderReadsTheFileWithoutError) {
