@@ -4,6 +4,7 @@
 #include "app/dx_cluster_panel.h"
 #include "app/form_events.h"
 #include "app/key_translate.h"
+#include "app/qt_message_box.h"
 #include "app/station_panel.h"
 #include "desk/dx_cluster_addresses.h"
 #include "platform/help_file.h"
@@ -450,6 +451,7 @@ void DeskWindow::messageKeys(QVBoxLayout* root) {
 }
 
 void DeskWindow::menus() {
+    keepAltForShortcuts(menuBar());
     auto action = [this](desk_ctl::Name name) {
         QAction* a = menuBar()->addAction(QString());
         a->setObjectName(name);

@@ -39,7 +39,9 @@ Program::Program(Session& session, ProgramOptions options)
     };
     station_.onChanged = keys_.onChanged; // readings, spots and station messages alike
     rigModels_ = std::async(std::launch::async, platform::hamlibRigModels).share();
-    desk_.onExit = [] { QApplication::quit(); };
+    // EXIT confirmed on the desk ends the program at once: quit() would ask the desk window
+    // to close, and its close asks EXIT again.
+    desk_.onExit = [] { QApplication::exit(0); };
     desk_.onReturnToSetup = [this] {
         // The desk's handler is still running: the switch waits for the event loop.
         QTimer::singleShot(0, qApp, [this] {

@@ -1,8 +1,10 @@
 #include "app/qt_message_box.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
 
@@ -35,7 +37,23 @@ QMessageBox::Icon icon(int style) {
     }
 }
 
+class NoAltNavigation : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
 } // namespace
+
+void keepAltForShortcuts(QMenuBar* bar) {
+    auto* style = new NoAltNavigation;
+    style->setParent(bar);
+    bar->setStyle(style);
+}
 
 int QtMessageBox::ask(int style, const QString& prompt, const QString& title) {
     QMessageBox box(icon(style), title, prompt, QMessageBox::NoButton, parent_);

@@ -3,6 +3,7 @@
 
 #include "forms/message_box.h"
 
+class QMenuBar;
 class QWidget;
 
 namespace korvel {
@@ -16,5 +17,10 @@ public:
 private:
     QWidget* parent_;
 };
+
+// Alt pressed and released alone does not put `bar` into keyboard navigation: Alt+letter
+// still chooses its entries, but a box opened by one (EXIT) gets the next key instead of
+// the menu bar, which would otherwise take the Alt release of that same Alt+letter.
+void keepAltForShortcuts(QMenuBar* bar);
 
 } // namespace korvel

@@ -1,6 +1,7 @@
 #include "app/setup_window.h"
 
 #include "app/form_events.h"
+#include "app/qt_message_box.h"
 #include "core/contest_catalogue.h"
 #include "platform/help_file.h"
 #include "scoring/contests/registry.h"
@@ -279,6 +280,7 @@ QWidget* SetupWindow::messagesFrame(QWidget* parent) {
 }
 
 void SetupWindow::menus() {
+    keepAltForShortcuts(menuBar());
     auto action = [this](QMenu* menu, const QString& control) {
         QAction* a = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
         a->setObjectName(control);
