@@ -14,6 +14,7 @@
 #include "store/qso_freq.h"
 #include "store/review_queries.h"
 #include "tests/support/desk_fixture.h"
+#include "tests/support/fake_node.h"
 #include "tests/support/rigctld.h"
 #include "tests/support/udp_listener.h"
 
@@ -315,27 +316,7 @@ TEST_F(Station, RigctldGoesAwayAndComesBackWithoutAFreeze) {
     link.reset();
 }
 
-namespace {
-
-// A DX-cluster node played by the test on loopback: asks for the call, then sends what the
-// test gives it and keeps what the logger sends.
-struct FakeNode {
-    QTcpServer server;
-    QTcpSocket* peer = nullptr;
-    QByteArray got;
-    FakeNode() {
-        EXPECT_TRUE(server.listen(QHostAddress::LocalHost));
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            peer = server.nextPendingConnection();
-            QObject::connect(peer, &QTcpSocket::readyRead, [this] { got += peer->readAll(); });
-            peer->write("Welcome to the test node\r\nlogin: ");
-        });
-    }
-    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(server.serverPort()); }
-    void send(const QByteArray& lines) { peer->write(lines); }
-};
-
-} // namespace
+using korvel::testing::FakeNode;
 
 TEST_F(Station, BandMapMarksTheSpotsOfANodeAsTheContestCountsThem) {
     open(201, 20, "CW"); // CQ-WW: zones and countries per band
