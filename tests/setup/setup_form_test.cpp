@@ -76,17 +76,13 @@ TEST_F(SetupLoad, DamagedSettingsFileFillsWhatItHasAndTheLoadGoesOn) {
     EXPECT_TRUE(visible("FRAContest"));
 }
 
+// The disabled controls and the flags are compared by the replayed session no_sound.
 TEST_F(SetupLoad, NoSoundDeviceDisablesTheVoiceOptions) {
     platform.audioOutputs = 0;
     open();
-    EXPECT_EQ(s.SoundCard, Flag::Unset);
-    EXPECT_EQ(s.SsbByPc, Flag::Unset);
     EXPECT_TRUE(ctl("OpbSSBN").checked);
     EXPECT_FALSE(ctl("ChkSSBRpt").checked);
-    for (const char* name : {"FramSSB", "OpbSSBJ", "OpbSSBN", "ChkSSBRpt"})
-        EXPECT_FALSE(ctl(name).enabled) << name;
     form->click(QStringLiteral("OpbSSBJ"));
-    EXPECT_EQ(s.SsbByPc, Flag::Unset);
     EXPECT_FALSE(QDir(dir.path()).exists(QStringLiteral("WAVDx")));
 }
 
@@ -160,6 +156,8 @@ TEST_F(SetupLoadWithoutDatabase, CancelEndsOkGoesOnWithTheLoad) {
 
 using SetupWizard = SetupFixture;
 
+// The English captions of the menus and the mode frame are compared by the replayed session
+// language_help_exit.
 TEST_F(SetupWizard, LanguageChoiceChangesTheCaptionsAndShowsTheContests) {
     open();
     form->click(QStringLiteral("OpbEnglish"));
@@ -167,27 +165,14 @@ TEST_F(SetupWizard, LanguageChoiceChangesTheCaptionsAndShowsTheContests) {
     EXPECT_FALSE(visible("FraLimbaj"));
     EXPECT_TRUE(visible("FRAContest"));
     EXPECT_TRUE(visible("OpbYODX"));
-    EXPECT_EQ(text("OpbConcurs"), QStringLiteral("CON&TEST"));
-    EXPECT_EQ(text("FraConcurs"), QStringLiteral("ATTENTION"));
-    EXPECT_TRUE(text("LblAnunt")
-                    .startsWith(QStringLiteral(
-                        "The software allow two operation modes:         -In the mode CONTEST")));
-    EXPECT_TRUE(text("LblAnunt").endsWith(QStringLiteral("written in TEST mode will ignored.")));
-    EXPECT_EQ(text("mnuGeneralitati"), QStringLiteral("General notes"));
-    EXPECT_EQ(text("mnuInputDateProprii"), QStringLiteral("Data input"));
-    EXPECT_EQ(text("mnuOutInit"), QStringLiteral("Initialisation session end"));
+    EXPECT_TRUE(text("LblAnunt").startsWith(QStringLiteral("The software allow")));
     EXPECT_TRUE(form->helpFile().endsWith(QStringLiteral("/KorvelEngl.HLP")));
 
     open();
     form->click(QStringLiteral("OpBRomanian"));
     EXPECT_EQ(s.Language, HelpLanguage::Romanian);
     EXPECT_EQ(text("OpbConcurs"), QStringLiteral("C&ONCURS"));
-    EXPECT_EQ(text("FraConcurs"), QStringLiteral("ATENTIUNE"));
-    EXPECT_TRUE(
-        text("LblAnunt")
-            .startsWith(QStringLiteral(
-                "Programul permite doua moduri de operare.      -In modul CONCURS, (butonul")));
-    EXPECT_EQ(text("mnuGeneralitati"), QStringLiteral("Generalitati"));
+    EXPECT_TRUE(text("LblAnunt").startsWith(QStringLiteral("Programul permite")));
     EXPECT_TRUE(form->helpFile().endsWith(QStringLiteral("/KorvelContest.HLP")));
 }
 
@@ -251,6 +236,8 @@ TEST_F(SetupWizard, EveryContestNamesItselfAndHidesTheList) {
     }
 }
 
+// LZ-DX chosen by a foreign station and CQ-WW chosen before the call are compared by the
+// replayed sessions 104_lzdx_dx and 201_cqww_empty_call.
 using ContestChoice = SetupFixture;
 
 TEST_F(ContestChoice, YoDxShowsTheOwnCountyOnlyForAYoStation) {
@@ -277,17 +264,7 @@ TEST_F(ContestChoice, YoDxShowsTheOwnCountyOnlyForAYoStation) {
     EXPECT_FALSE(visible("LblInscr"));
 }
 
-TEST_F(ContestChoice, LzDxAsForeignStationAsksForTheItuZone) {
-    writeStation(QStringLiteral("DL1ABC"), QStringLiteral("DL"), QStringLiteral("Eu"),
-                 QStringLiteral("28"));
-    open();
-    s.MyZone = QStringLiteral("28");
-    choose("OpbLZ");
-    EXPECT_TRUE(visible("TxtMyBezirkA"));
-    EXPECT_EQ(text("LblBezirk"), QStringLiteral("     MY ITU"));
-    EXPECT_EQ(text("TxtMyBezirkA"), QStringLiteral("28"));
-}
-
+// Another prefix hides the field: compared by the replayed session 107_king_other.
 TEST_F(ContestChoice, KingOfSpainCountyForTheFourSpanishPrefixesOnly) {
     writeStation(QStringLiteral("EA8XX"), QStringLiteral("EA8"), QStringLiteral("Af"),
                  QStringLiteral("36"));
@@ -297,31 +274,6 @@ TEST_F(ContestChoice, KingOfSpainCountyForTheFourSpanishPrefixesOnly) {
     EXPECT_TRUE(visible("TxtMyBezirkA"));
     EXPECT_EQ(text("LblBezirk"), QStringLiteral("MY COUNTY"));
     EXPECT_EQ(text("TxtMyBezirkA"), QStringLiteral("TF"));
-
-    open();
-    form->ctl(QStringLiteral("TxtMyPrfx")).text = QStringLiteral("F");
-    choose("OpbKing");
-    EXPECT_FALSE(visible("TxtMyBezirkA"));
-    EXPECT_FALSE(visible("LblBezirk"));
-}
-
-TEST_F(ContestChoice, CqWwWithoutCallKeepsTheListUntilTheCallIsThere) {
-    open();
-    form->ctl(QStringLiteral("TxtZone")).text = QStringLiteral("28");
-    choose("OpBCQWW");
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("PLEASE YOUR CALL")});
-    EXPECT_EQ(text("TxtZone"), QStringLiteral("28"));
-    EXPECT_EQ(text("LblZone"), QStringLiteral("   ZONE ITU"));
-    EXPECT_TRUE(visible("FRAContest"));
-    EXPECT_EQ(s.ContestCode, 201);
-    EXPECT_EQ(s.ContestName, QStringLiteral("CQ-WW"));
-
-    typeInto("TxtMyCall", QStringLiteral("JA1XYZ"));
-    form->click(QStringLiteral("OpBCQWW"));
-    EXPECT_FALSE(visible("FRAContest"));
-    EXPECT_EQ(text("LblZone"), QStringLiteral("   ZONE CQ"));
-    EXPECT_EQ(text("TxtZone"), QStringLiteral("25"));
-    EXPECT_EQ(s.MyPrfx, QStringLiteral("JA"));
 }
 
 TEST_F(ContestChoice, LogGeneralChoicesExcludeEachOther) {
@@ -554,6 +506,8 @@ TEST_F(SetupKeys, F1AndDoubleQuotesAreKeptOutAndTabWalksTheShownFields) {
     EXPECT_TRUE(form->ctl(QStringLiteral("ChkDxCl")).checked);
 }
 
+// The help entries before and after the language is chosen are compared by the replayed
+// session language_help_exit.
 using SetupOptions = SetupFixture;
 
 TEST_F(SetupOptions, CwByPcShowsTheMessagesAndTheRepeatColoursTheDesk) {
@@ -579,25 +533,17 @@ TEST_F(SetupOptions, CwByPcShowsTheMessagesAndTheRepeatColoursTheDesk) {
     EXPECT_EQ(form->focus(), QStringLiteral("TxtMyCall"));
 }
 
-TEST_F(SetupOptions, SsbByPcTwiceAnnouncesTheVoiceFolderOnce) {
+// The message, the flag and the single announcement are compared by the replayed session
+// ssb_voice_folder; here the folder is made in the data folder the load derives.
+TEST_F(SetupOptions, SsbByPcMakesTheVoiceFolderInTheDerivedDataFolder) {
     s.DataDir = QStringLiteral("/elsewhere");
     s.AppDir = dir.path(); // the load derives the data folder from the program folder
     open();
     form->click(QStringLiteral("OpbSSBJ"));
-    EXPECT_EQ(s.SsbByPc, Flag::On);
-    EXPECT_TRUE(visible("ChkSSBRpt"));
     ASSERT_EQ(box.shown().size(), 1u);
-    EXPECT_EQ(box.shown()[0].prompt,
-              QStringLiteral("Folderul ") + dir.path() +
-                  QStringLiteral("\\WAVDx a fost creiat dar este gol. Pentru functionare cu PC-ul "
-                                 "in SSB, trebuiesc creiate in acest folder, fisierele "
-                                 "F1.WAV...F7WAV ! "));
+    EXPECT_TRUE(box.shown()[0].prompt.contains(dir.path() + QStringLiteral("\\WAVDx ")));
     EXPECT_EQ(box.shown()[0].style, 0);
     EXPECT_TRUE(QDir(dir.path()).exists(QStringLiteral("WAVDx")));
-    form->click(QStringLiteral("OpbSSBN"));
-    EXPECT_EQ(s.SsbByPc, Flag::No);
-    form->click(QStringLiteral("OpbSSBJ"));
-    EXPECT_EQ(box.shown().size(), 1u);
 }
 
 TEST_F(SetupOptions, ExistingVoiceFolderInOtherLetterCaseCountsAsThere) {
@@ -619,6 +565,7 @@ TEST_F(SetupOptions, AVoiceFolderNameTakenByAFileIsReportedNotAnnounced) {
     EXPECT_EQ(box.shown()[0].style, forms::msg::kExclamation);
 }
 
+// The English warning is compared by the replayed session language_help_exit.
 TEST_F(SetupOptions, DxClusterWarnsInTheChosenLanguage) {
     open();
     form->click(QStringLiteral("ChkDxCl"));
@@ -633,23 +580,6 @@ TEST_F(SetupOptions, DxClusterWarnsInTheChosenLanguage) {
     form->click(QStringLiteral("ChkDxCl"));
     EXPECT_EQ(s.DxClusterOn, Flag::Unset);
     EXPECT_EQ(box.shown().size(), 1u);
-    open();
-    form->click(QStringLiteral("OpbEnglish"));
-    form->click(QStringLiteral("ChkDxCl"));
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral(
-                             "If you want to use DX-cluster facilities you need a permanent "
-                             "conection to internet, If not, please leave empty the check box !")});
-}
-
-TEST_F(SetupOptions, HelpEntriesOpenTheirTopicOnceALanguageIsChosen) {
-    open();
-    form->click(QStringLiteral("mnuGeneralitati"));
-    EXPECT_TRUE(help.empty());
-    form->click(QStringLiteral("OpbEnglish"));
-    form->click(QStringLiteral("mnuInputDateProprii"));
-    form->click(QStringLiteral("mnuOutInit"));
-    EXPECT_EQ(help, (std::vector<std::pair<HelpLanguage, int>>{{HelpLanguage::English, 200},
-                                                               {HelpLanguage::English, 300}}));
 }
 
 } // namespace
