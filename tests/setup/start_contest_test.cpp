@@ -33,24 +33,18 @@ protected:
     }
 };
 
+// The messages and the dates shown are compared by the replayed session start_refusals.
 TEST_F(StartContest, WithoutAContestOnlyTheDatesAreFilled) {
     writeStation(QStringLiteral("YO9XX"), QString(), QStringLiteral("Eu"), QString());
     QFile::remove(initFilePath(s));
     open();
-    // Before the language the contest list is not even shown: still no contest.
     EXPECT_FALSE(start());
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Please fill CONTEST TYP !")});
-    EXPECT_EQ(text("TxtSD"), QStringLiteral("06.12.26"));
-    EXPECT_EQ(text("TxtST"), QStringLiteral("14:07"));
     EXPECT_EQ(s.StartDate, QStringLiteral("06.12.26"));
     EXPECT_FALSE(QFileInfo::exists(initFilePath(s)));
-    box.clear();
     form->click(QStringLiteral("OpbEnglish"));
     EXPECT_FALSE(start());
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Please fill CONTEST TYP !")});
-    box.clear();
     form->click(QStringLiteral("mnuLog"));
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Please fill CONTEST TYP !")});
+    EXPECT_EQ(prompts().size(), 3);
     EXPECT_EQ(started, 0);
 }
 
@@ -80,27 +74,9 @@ TEST_F(StartContest, GeneralChecksInOrderEmptyTheFieldAndFocusIt) {
     EXPECT_EQ(box.shown().size(), 3u);
 }
 
-TEST_F(StartContest, YoCountyMustHaveTwoLettersOnlyForAYoStation) {
-    ready("OpbYODX");
-    EXPECT_EQ(s.MyPrfx, QStringLiteral("YO"));
-    form->ctl(QStringLiteral("TxtMyBezirkA")).text = QStringLiteral("B");
-    EXPECT_FALSE(start());
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Please fill this TEXTBOX !")});
-    EXPECT_EQ(form->focus(), QStringLiteral("TxtMyBezirkA"));
-    EXPECT_EQ(text("TxtMyBezirkA"), QStringLiteral("B"));
-    form->ctl(QStringLiteral("TxtMyBezirkA")).text = QStringLiteral("BV");
-    EXPECT_TRUE(start());
-    EXPECT_EQ(s.MyBezirk, QStringLiteral("BV"));
-    EXPECT_EQ(deskCtl("LblMyBezirk").text, QStringLiteral("BV"));
-    EXPECT_EQ(deskCtl("TxtRSTE2").text, QStringLiteral("BV"));
-
-    // A foreign station sends serial numbers: no county needed.
-    ready("OpbYODX", QStringLiteral("DL1ABC"));
-    EXPECT_TRUE(start());
-    EXPECT_TRUE(deskCtl("LblRaport").visible);
-    EXPECT_FALSE(deskCtl("LblMyBezirk").visible);
-}
-
+// A YO station's county and a foreign station's serial (100_yodx_yo, 100_yodx_dx), WPX without
+// a control number (202_wpx_control) and TAC's desk (203_tac_desk) are compared by the
+// replayed sessions.
 TEST_F(StartContest, DokNeedsThreeCharactersAndLzDistrictBecomesTheOwnExchange) {
     ready("OpbWAG", QStringLiteral("DL1ABC"));
     form->ctl(QStringLiteral("TxtMyBezirkA")).text = QStringLiteral("A0");
@@ -116,15 +92,6 @@ TEST_F(StartContest, DokNeedsThreeCharactersAndLzDistrictBecomesTheOwnExchange) 
     EXPECT_EQ(deskCtl("TxtRSTE2").text, QStringLiteral("PV"));
 }
 
-TEST_F(StartContest, WpxWithoutControlNumberStartsTheSerialFromNothing) {
-    ready("OpBWPX");
-    EXPECT_TRUE(start());
-    EXPECT_EQ(deskCtl("LblRaport").text, QStringLiteral("-1"));
-    EXPECT_TRUE(deskCtl("LblRaport").visible);
-    EXPECT_EQ(deskCtl("TxtRSTE2").text, QString());
-    EXPECT_EQ(deskCtl("LblConcurs").text, QStringLiteral("202"));
-}
-
 TEST_F(StartContest, KeymensClubSendsTheOwnContinent) {
     ready("OpbKeymens", QStringLiteral("JA1XYZ"));
     form->ctl(QStringLiteral("TxtMyCont")).text = QStringLiteral(" As ");
@@ -133,23 +100,19 @@ TEST_F(StartContest, KeymensClubSendsTheOwnContinent) {
     EXPECT_EQ(deskCtl("LblRaport").text, QStringLiteral("As"));
 }
 
+// The caption, the message and the desk's fields are compared by the replayed session
+// 205_arrl_power.
 TEST_F(StartContest, ArrlWithoutPowerIsRefusedAfterTheFilesAreWritten) {
     ready("OpbARRL");
     QFile::remove(initFilePath(s));
     QFile::remove(cwTextFilePath(s));
-    EXPECT_TRUE(visible("TxtMyBezirkA"));
-    EXPECT_EQ(text("LblBezirk"), QStringLiteral("         POWER"));
     form->ctl(QStringLiteral("TxtMyBezirkA")).text = QStringLiteral("  ");
     EXPECT_FALSE(start());
-    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Please fill this TEXTBOX !")});
-    EXPECT_EQ(form->focus(), QStringLiteral("TxtMyBezirkA"));
     EXPECT_EQ(lineCount(initFilePath(s)), 19);
     EXPECT_EQ(lineCount(cwTextFilePath(s)), 12);
     form->ctl(QStringLiteral("TxtMyBezirkA")).text = QStringLiteral(" 100 ");
     EXPECT_TRUE(start());
     EXPECT_EQ(s.MyBezirk, QStringLiteral("100"));
-    EXPECT_EQ(deskCtl("TxtRSTE2").text, QStringLiteral("100"));
-    EXPECT_EQ(deskCtl("LblMyBezirk").text, QStringLiteral("100"));
 }
 
 TEST_F(StartContest, LogGeneralNeedsBothChoices) {
@@ -205,15 +168,8 @@ TEST_F(StartContest, StoresTheStationAndOpensTheDesk) {
     EXPECT_NE(s.MyLat, 0.0);
 }
 
-TEST_F(StartContest, TacLeavesOnlyEightyMetresCwOnTheDesk) {
-    ready("OpBTAC");
-    EXPECT_TRUE(start());
-    for (const char* band : {"Cmd10", "Cmd15", "Cmd20", "Cmd40", "Cmd160", "CmdSSB"})
-        EXPECT_FALSE(deskCtl(band).visible) << band;
-    EXPECT_TRUE(deskCtl("Cmd80").visible);
-    EXPECT_TRUE(deskCtl("CmdCW").visible);
-}
-
+// The fields, the focus and the desk's date and time are compared by the replayed session
+// offline_start.
 TEST_F(StartContest, OffLineInputTakesTheTypedDateAndTime) {
     ready("OpBCQWW");
     form->click(QStringLiteral("OpbCwJ"));
@@ -221,28 +177,14 @@ TEST_F(StartContest, OffLineInputTakesTheTypedDateAndTime) {
     form->click(QStringLiteral("ChkDxCl"));
     box.clear();
     form->click(QStringLiteral("mnuInpLog"));
-    EXPECT_EQ(s.OffLineInput, Flag::On);
-    EXPECT_EQ(s.CwByPc, Flag::Unset);
     EXPECT_EQ(s.CwRepeat, Flag::Unset);
     EXPECT_EQ(s.DxClusterOn, Flag::Unset);
     EXPECT_FALSE(ctl("ChkDxCl").checked);
     EXPECT_FALSE(ctl("ChkCwRpt").checked);
-    EXPECT_TRUE(visible("TxtSD"));
     EXPECT_TRUE(visible("LblST"));
-    EXPECT_EQ(text("TxtSD"), QStringLiteral("06.12.26"));
-    EXPECT_EQ(text("TxtST"), QStringLiteral("00:00"));
-    EXPECT_EQ(form->focus(), QStringLiteral("TxtSD"));
-    EXPECT_TRUE(deskCtl("LblOffLine").visible);
-    form->ctl(QStringLiteral("TxtSD")).text.clear();
-    form->typeText(QStringLiteral("01.02.03"));
-    enter();
-    EXPECT_EQ(form->focus(), QStringLiteral("TxtST"));
-    form->ctl(QStringLiteral("TxtST")).text.clear();
-    form->typeText(QStringLiteral("10:30"));
-    enter();
+    form->ctl(QStringLiteral("TxtSD")).text = QStringLiteral("01.02.03");
+    form->ctl(QStringLiteral("TxtST")).text = QStringLiteral("10:30");
     EXPECT_TRUE(start());
-    EXPECT_EQ(deskCtl("TxtDate").text, QStringLiteral("01.02.03"));
-    EXPECT_EQ(deskCtl("TxtUTC").text, QStringLiteral("10:30"));
     EXPECT_EQ(s.StartDate, QStringLiteral("01.02.03"));
     EXPECT_EQ(s.StartTime, QStringLiteral("10:30"));
 }
@@ -260,6 +202,8 @@ TEST_F(StartContest, LogWithAContestShowsTheNoticeUntilTheReviewScreenExists) {
 
 using ReturnFromDesk = StartContest;
 
+// The hidden wizard, the caption of the contest and the desk's band, mode and report are
+// compared by the replayed session return_15_ssb; here the options and the zone come back.
 TEST_F(ReturnFromDesk, SetupComesBackWithItsChoicesAndRestartsBandAndMode) {
     ready("OpBCQWW");
     form->click(QStringLiteral("OpbCwJ"));
@@ -275,9 +219,6 @@ TEST_F(ReturnFromDesk, SetupComesBackWithItsChoicesAndRestartsBandAndMode) {
     box.clear();
     open(true);
     EXPECT_EQ(prompts(), QStringList()); // no folder message, no cluster warning
-    EXPECT_FALSE(visible("FraLimbaj"));
-    EXPECT_FALSE(visible("FRAContest"));
-    EXPECT_EQ(text("LblTipTest"), QStringLiteral("CQ WW DX Cont."));
     EXPECT_EQ(text("LblZone"), QStringLiteral("   ZONE CQ"));
     EXPECT_EQ(text("TxtZone"), QStringLiteral("20"));
     EXPECT_TRUE(ctl("OpbCwJ").checked);
@@ -293,11 +234,6 @@ TEST_F(ReturnFromDesk, SetupComesBackWithItsChoicesAndRestartsBandAndMode) {
     EXPECT_TRUE(start());
     EXPECT_EQ(s.Band, 15);
     EXPECT_EQ(s.Mode, QStringLiteral("SSB"));
-    EXPECT_EQ(deskCtl("Lbl15").back, forms::colour::kPalette5);
-    EXPECT_EQ(deskCtl("Lbl20").back, forms::colour::kPalette7);
-    EXPECT_EQ(deskCtl("LblSSB").back, forms::colour::kPalette5);
-    EXPECT_EQ(deskCtl("TxtRSTE1").text, QStringLiteral("59"));
-    EXPECT_FALSE(deskCtl("LblAnunt").visible);
     EXPECT_TRUE(deskCtl("txtIndic").enabled);
 }
 
