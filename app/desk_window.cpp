@@ -106,7 +106,9 @@ void DeskWindow::build() {
     analysisRows(root);
     auto* middle = new QHBoxLayout;
     actionsAndBands(middle, big);
-    middle->addWidget(ownStationFrame(), 1);
+    // The own station takes what its lines need; the score frame the rest, so that the
+    // claimed score and the rate beside the band table are not squeezed by the dupe frame.
+    middle->addWidget(ownStationFrame(), 0);
     middle->addWidget(scoreFrame(), 1);
     root->addLayout(middle);
     logGrid(root);
@@ -312,6 +314,8 @@ QWidget* DeskWindow::figureLabels(QWidget* parent) {
         column->addWidget(l);
     }
     column->addStretch(1);
+    figures->setMinimumWidth(
+        figures->fontMetrics().horizontalAdvance(QStringLiteral("CLAIMED 9999 QSO")));
     return figures;
 }
 
