@@ -51,10 +51,12 @@ void StationPanel::besideLog(QVBoxLayout* root, bool folded) {
     QLayoutItem* log = root->takeAt(root->count() - 1);
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
-    if (log->widget())
-        row->addWidget(log->widget(), 1);
-    else
+    if (QWidget* widget = log->widget()) {
+        delete log; // the layout item only: the widget moves into the new row
+        row->addWidget(widget, 1);
+    } else {
         row->addItem(log);
+    }
     // The panel and its fold button come and go together (shown while the cluster is on).
     side_ = new QWidget(parentWidget());
     side_->setObjectName(QStringLiteral("StationSide"));
