@@ -217,23 +217,17 @@ TEST_F(Keying, IncompleteEntryRefusesF3AndF3WithoutHashEightOnlySends) {
     EXPECT_EQ(ports.opened, 1); // only the first F6, whose text was empty
 }
 
+// F2's "QSO B4" once and its own text after it are compared by the replayed session
+// 201_cqww_keyed; here the cursor after the answer and F4's blank answer.
 TEST_F(Keying, DupeGetsQsoB4OnceThenTheNormalText) {
     open();
     setText("TxtF2", QStringLiteral("#2 5NN #3"));
     setText("TxtF4", QStringLiteral("#1"));
     logQso("dl1abc");
     enter("dl1abc");
-    EXPECT_EQ(back("txtIndic"), colour::kRed);
     run(QStringLiteral("key F2\n"));
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("DL1ABC QSO B4"));
     keyer.finishMessage();
     EXPECT_EQ(desk->focus(), QStringLiteral("TxtRSTR2"));
-    run(QStringLiteral("key F2\n"));
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("DL1ABC 5NN 20"));
-    keyer.finishMessage();
-    run(QStringLiteral("key F2\n"));
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("DL1ABC 5NN 20"));
-    keyer.finishMessage();
     // F4's dupe answer is a single blank: nothing keyed but a word space.
     run(QStringLiteral("click CmdAbbruchX\n"));
     enter("dl1abc");
