@@ -85,6 +85,8 @@ TEST(ProgramStation, TheDeskReadsTheRadioAndTheNodeOfTheStationsFile) {
 }
 
 int main(int argc, char** argv) {
+    // Windows need no display here, also when the test list is read at build time.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
