@@ -6,6 +6,7 @@
 
 #include "store/connection.h"
 #include "store/log_store.h"
+#include "store/schema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -93,6 +94,17 @@ bool buildLog(Random& rng, const QString& path, BenchLog& out) {
     for (int i = 0; i < kLogSize; ++i)
         out.rows.push_back(randomQso(rng, out.calls, i));
     return bulkFill(path, out.rows);
+}
+
+bool openBenchDatabases(Random& rng, const QString& folder, store::Databases& dbs, BenchLog& log) {
+    const QString logPath = QDir(folder).filePath(QLatin1String(store::kLogDatabaseFile));
+    if (!buildLog(rng, logPath, log)) return false;
+    if (const store::OpenReport r = store::openDatabases(folder, dbs); !r.ok()) {
+        std::fprintf(stderr, "cannot open the databases in %s: %s %s\n", qPrintable(folder),
+                     qPrintable(r.refError), qPrintable(r.logError));
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> benchFolderTemplate(const char* program) {

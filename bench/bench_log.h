@@ -4,6 +4,7 @@
 // twenty. Everything is drawn from one random source that the caller seeds, so the same
 // seed gives the same log and, drawn afterwards, the same probes.
 
+#include "store/reference_data.h"
 #include "store/rows.h"
 
 #include <QHash> // std::hash<QString>
@@ -64,6 +65,10 @@ struct BenchLog {
 // Draws kDistinctCalls calls and kLogSize QSOs among them and writes them to the log file
 // at `path`. Returns false (with the error printed) when the file cannot be written.
 bool buildLog(Random& rng, const QString& path, BenchLog& out);
+
+// Writes the log to the log file in `folder` and opens the databases there (the reference
+// database is built from the shipped data). Prints what failed and returns false.
+bool openBenchDatabases(Random& rng, const QString& folder, store::Databases& dbs, BenchLog& log);
 
 // The folder template for a benchmark's databases, from the arguments left after the
 // benchmark options (needs the QCoreApplication): empty for the system's temporary folder,

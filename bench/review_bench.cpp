@@ -170,12 +170,7 @@ int main(int argc, char** argv) {
     auto data = std::make_unique<Data>();
     bench::Random rng(20240611);
     bench::BenchLog log;
-    const QString logPath = QDir(data->dir.path()).filePath(QLatin1String(store::kLogDatabaseFile));
-    if (!bench::buildLog(rng, logPath, log) ||
-        !store::openDatabases(data->dir.path(), data->dbs).ok()) {
-        std::fprintf(stderr, "could not build the databases\n");
-        return 1;
-    }
+    if (!bench::openBenchDatabases(rng, data->dir.path(), data->dbs, log)) return 1;
     SharedState& s = data->state;
     s.ContestCode = 201;
     s.MyCall = QStringLiteral("YO9XX");

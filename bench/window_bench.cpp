@@ -3,16 +3,13 @@
 #include "app/desk_window.h"
 #include "bench/bench_log.h"
 #include "store/reference_data.h"
-#include "store/schema.h"
 #include "tests/support/desk_station.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -57,12 +54,7 @@ int main(int argc, char** argv) {
     auto data = std::make_unique<Data>();
     bench::Random rng(20240611);
     bench::BenchLog log;
-    const QString logPath = QDir(data->dir.path()).filePath(QLatin1String(store::kLogDatabaseFile));
-    if (!bench::buildLog(rng, logPath, log) ||
-        !store::openDatabases(data->dir.path(), data->dbs).ok()) {
-        std::fprintf(stderr, "could not build the databases\n");
-        return 1;
-    }
+    if (!bench::openBenchDatabases(rng, data->dir.path(), data->dbs, log)) return 1;
     SharedState& s = data->state;
     s.ContestCode = 201;
     testing::setStation(s);
