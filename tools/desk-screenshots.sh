@@ -15,22 +15,8 @@ trap 'rm -rf "$work"' EXIT
 # A CQ-WW log: 300 QSOs on 20 m from a mix of countries, then a call being worked.
 script() {
   local mode="$1"
-  cat <<EOS
-set ContestCode 201
-set MyCall YO9XX
-set MyPrfx YO
-set MyCont Eu
-set MyZone 28
-set MyCQZone 20
-set MyQRA KN34BW
-set CwByPc 100
-set CwTextF1 CQ TEST #1
-set CwTextF2 #2 5NN #3
-set CwTextF3 TU #1
-clock 06.12.26 12:00
-band 20
-mode $mode
-EOS
+  cat "$here/tools/cq-ww-station.script"
+  printf 'band 20\nmode %s\n' "$mode"
   local prefixes=(DL OK HA SP UA9 W K JA VK PY LU ZS G F I EA OH SM LZ YU)
   for i in $(seq 1 300); do
     local p=${prefixes[$((i % ${#prefixes[@]}))]}

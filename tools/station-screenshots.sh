@@ -18,19 +18,7 @@ trap 'rm -rf "$work"' EXIT
 # A few QSOs on 20 m, the radio moved from 80 m SSB to 14.0253 MHz CW, then the node's
 # spots: worked calls (dupes), new zones or countries (new multipliers) and calls whose zone
 # and country are worked (new QSOs).
-cat > "$work/station.script" <<'EOS'
-set ContestCode 201
-set MyCall YO9XX
-set MyPrfx YO
-set MyCont Eu
-set MyZone 28
-set MyCQZone 20
-set MyQRA KN34BW
-set CwByPc 100
-set CwTextF1 CQ TEST #1
-set CwTextF2 #2 5NN #3
-set CwTextF3 TU #1
-clock 06.12.26 12:00
+{ cat "$here/tools/cq-ww-station.script"; cat <<'EOS'
 band 80
 mode SSB
 radio 14025300 CW
@@ -54,6 +42,7 @@ cluster DX de K1TTT:      7012.0  JA1ABC                                      12
 cluster WWV de W0MU <18>:   SFI=150, A=5, K=1, No Storms -> No Storms
 type dl2xyz
 EOS
+} > "$work/station.script"
 
 for size in 1024x768 800x600; do
   height=${size#*x}
