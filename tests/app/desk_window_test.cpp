@@ -6,7 +6,6 @@
 #include "tests/support/desk_fixture.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,8 +34,8 @@ protected:
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
         openWindow();
         if (HasFatalFailure()) return;
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+        click("Cmd20");
+        click("CmdCW");
     }
 
     // A new desk and window (messages asked through `messages`, the scripted box unless
@@ -62,6 +61,14 @@ protected:
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(focused(), k, m);
     }
+    void logQso(const char* call) {
+        type(QLatin1String(call));
+        key(Qt::Key_Space);
+        key(Qt::Key_Return);
+    }
+    void click(const char* name) {
+        QTest::mouseClick(window->findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
+    }
 
     SilentMessageKeys keys;
     std::unique_ptr<DeskForm> desk;
@@ -72,6 +79,9 @@ protected:
 
 TEST_F(DeskWindowTest, AQsoTypedAtTheKeyboardIsStoredAndTheDeskCleared) {
     ASSERT_EQ(focused(), edit("txtIndic"));
+    key(Qt::Key_Escape); // on an empty desk: nothing
+    EXPECT_TRUE(box.shown().empty());
+    EXPECT_EQ(focused(), edit("txtIndic"));
     type(QStringLiteral("dl1abc"));
     EXPECT_EQ(edit("txtIndic")->text(), QStringLiteral("DL1ABC"));
     key(Qt::Key_Space);
@@ -93,27 +103,8 @@ TEST_F(DeskWindowTest, AQsoTypedAtTheKeyboardIsStoredAndTheDeskCleared) {
     EXPECT_EQ(edit("TxtRSTR2")->selectedText(), edit("TxtRSTR2")->text());
 }
 
-TEST_F(DeskWindowTest, AltF2TakesTheLastQsoBack) {
-    type(QStringLiteral("dl1abc"));
-    key(Qt::Key_Space);
-    key(Qt::Key_Return);
-    key(Qt::Key_F2, Qt::AltModifier);
-    EXPECT_EQ(edit("txtIndic")->text(), QStringLiteral("DL1ABC"));
-    EXPECT_EQ(edit("TxtRSTR2")->text(), QStringLiteral("14"));
-    EXPECT_EQ(dbs.log.count(), 1); // still in the log until the correction is stored
-}
-
-TEST_F(DeskWindowTest, EscOnAnEmptyDeskDoesNothing) {
-    key(Qt::Key_Escape);
-    EXPECT_TRUE(box.shown().empty());
-    EXPECT_EQ(focused(), edit("txtIndic"));
-    EXPECT_EQ(dbs.log.count(), 0);
-}
-
 TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
-    type(QStringLiteral("dl1abc"));
-    key(Qt::Key_Space);
-    key(Qt::Key_Return);
+    logQso("dl1abc");
     type(QStringLiteral("dl1abc"));
     key(Qt::Key_Space);
     EXPECT_TRUE(edit("txtIndic")->styleSheet().contains(QStringLiteral("#FF0000")));
@@ -127,7 +118,7 @@ TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
         EXPECT_GE(b->width(), b->sizeHint().width()) << name;
     }
     // Abort: the band buttons lose the marks of the aborted call.
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdAbbruchX")), Qt::LeftButton);
+    click("CmdAbbruchX");
     for (const char* name : {"Cmd10", "Cmd15", "Cmd20", "Cmd40", "Cmd80", "Cmd160"})
         EXPECT_FALSE(window->findChild<QWidget*>(QLatin1String(name))
                          ->styleSheet()
@@ -138,8 +129,8 @@ TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
 TEST_F(DeskWindowTest, EscInTheExitBoxAnswersNoAndTheDeskStays) {
     QtMessageBox dialogs;
     openWindow(&dialogs);
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
+    click("Cmd20");
+    click("CmdCW");
     ASSERT_EQ(focused(), edit("txtIndic"));
     bool exited = false;
     desk->onExit = [&] { exited = true; };
@@ -169,14 +160,16 @@ TEST_F(DeskWindowTest, EscInTheExitBoxAnswersNoAndTheDeskStays) {
 }
 
 TEST_F(DeskWindowTest, ACallChangedAfterItsAnalysisIsStoredWithItsOwnCountryAndPoints) {
-    // Alt+F2 takes I1ABC back, the call is typed anew and Enter stores it without a Space.
+    // Alt+F2 takes I1ABC back with its exchange (still in the log until the correction is
+    // stored); the call is typed anew and Enter stores it without a Space.
     const std::pair<const char*, int> cases[] = {{"dl9zzz", 1}, {"k1zzz", 3}};
     for (const auto& [retyped, points] : cases) {
-        type(QStringLiteral("i1abc"));
-        key(Qt::Key_Space);
-        key(Qt::Key_Return);
+        logQso("i1abc");
+        const auto stored = dbs.log.count();
         key(Qt::Key_F2, Qt::AltModifier);
         ASSERT_EQ(edit("txtIndic")->text(), QStringLiteral("I1ABC"));
+        EXPECT_EQ(edit("TxtRSTR2")->text(), QStringLiteral("15"));
+        EXPECT_EQ(dbs.log.count(), stored);
         for (int i = 0; i < 5; ++i)
             key(Qt::Key_Backspace);
         EXPECT_TRUE(edit("txtIndic")->text().trimmed().isEmpty());
@@ -205,8 +198,8 @@ TEST_F(DeskWindowTest, TheCallFieldHasTheKeyboardWithTheClusterPanelOn) {
                     Qt::Key_D);
     EXPECT_TRUE(edit("TxtEroare")->isVisible());
     EXPECT_EQ(edit("TxtEroare")->text(), QStringLiteral("Select MODE AND BAND"));
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("CmdCW")), Qt::LeftButton);
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd40")), Qt::LeftButton);
+    click("CmdCW");
+    click("Cmd40");
     EXPECT_EQ(focused(), edit("txtIndic"));
     EXPECT_FALSE(edit("TxtEroare")->isVisible());
     type(QStringLiteral("dl1abc"));
@@ -221,9 +214,9 @@ TEST_F(DeskWindowTest, BandKeysDoWhatAClickOnTheBandButtonDoes) {
             shown << window->findChild<QWidget*>(QLatin1String(name))->styleSheet();
         return shown;
     };
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd40")), Qt::LeftButton);
+    click("Cmd40");
     const QStringList clicked40 = snapshot();
-    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Cmd20")), Qt::LeftButton);
+    click("Cmd20");
     key(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(snapshot(), clicked40);
     EXPECT_EQ(focused(), edit("txtIndic"));

@@ -1,57 +1,29 @@
 // The replay command as a user (or a bug report) runs it: the real program, a script file,
 // standard output and the exit code.
+#include "tests/support/replay_script.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
+using korvel::testing::ReplayRun;
 
-struct ReplayRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
+namespace {
 
 ReplayRun replay(const QString& dataDir, const QByteArray& script) {
     QTemporaryDir scripts;
-    const QString path = scripts.filePath(QStringLiteral("script.txt"));
-    QFile f(path);
+    QFile f(scripts.filePath(QStringLiteral("script.txt")));
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(script);
     f.close();
-    QProcess p;
-    p.start(QStringLiteral(KORVEL_BINARY),
-            {QStringLiteral("replay"), QStringLiteral("--dir"), dataDir, path});
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const ReplayRun r = korvel::testing::replay(dataDir, f.fileName());
+    EXPECT_TRUE(r.finished);
+    return r;
 }
 
 } // namespace
-
-TEST(Replay, ExitConfirmationAnsweredFromTheScript) {
-    QTemporaryDir data;
-    const ReplayRun r = replay(data.path(), "# EXIT, first refused, then confirmed\n"
-                                            "set MyCall YO9XX\n"
-                                            "answer No\n"
-                                            "click mnuBeenden\n"
-                                            "get MsgResult\n"
-                                            "show mnuBeenden\n"
-                                            "answer Yes\n"
-                                            "click mnuBeenden\n"
-                                            "get MsgResult\n");
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("message \"DO YOU WANT TO EXIT PROGRAMM ?\" title \"EXIT  ?\"\n"
-                                    "MsgResult \"7\"\n"
-                                    "mnuBeenden \"E&XIT\" visible=1 enabled=1 back=C0C0C0\n"
-                                    "message \"DO YOU WANT TO EXIT PROGRAMM ?\" title \"EXIT  ?\"\n"
-                                    "MsgResult \"6\"\n"));
-    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("DbsKorvel.mdb"))));
-    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("LogKorvel"))));
-}
 
 TEST(Replay, ScriptErrorsNameTheLineAndExitWithTwo) {
     QTemporaryDir data;
@@ -75,7 +47,7 @@ TEST(Replay, UnusableDataFolderEndsWithOne) {
 
 TEST(Replay, VoiceMessagesArePrintedAsTheyPlay) {
     // SSB with the voice keyer: F1 and F3 play their files, one that is missing is said on
-    // the desk and nothing is printed for it.
+    // the desk and nothing is printed for it. The databases are made in the folder given.
     QTemporaryDir data;
     ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("WAVDx")));
     for (const char* name : {"WAVDx/F1.wav", "WAVDx/F3.wav"}) {
@@ -94,4 +66,6 @@ TEST(Replay, VoiceMessagesArePrintedAsTheyPlay) {
                                             "key F3\n");
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("voice F1\nvoice F3\n")) << r.out.toStdString();
+    for (const char* name : {"DbsKorvel.mdb", "LogKorvel"})
+        EXPECT_TRUE(QFile::exists(data.filePath(QLatin1String(name)))) << name;
 }

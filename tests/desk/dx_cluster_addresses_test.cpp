@@ -7,16 +7,6 @@
 
 using namespace korvel;
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
-
 TEST(DxClusterAddresses, SixteenPagesOnTwoServers) {
     const QStringList list = clusterAddresses(
         {QStringLiteral("http://a.example"), QStringLiteral("https://b.example:8443")});
@@ -32,36 +22,32 @@ TEST(DxClusterAddresses, ServersFromTheFileOrDefaults) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const ClusterHosts defaults = defaultClusterHosts();
-    const auto read = [&] { return readClusterHosts(dir.path()); };
-
-    EXPECT_EQ(read().first, defaults.first); // no file
-    EXPECT_EQ(read().second, defaults.second);
-
-    // Found regardless of letter case; a bare host is reached over http; "/" at the end goes.
-    writeFile(dir.filePath(QStringLiteral("korvelcluster.DAT")),
-              "  spots.example.org/ \r\nhttps://127.0.0.1:8080\r\n");
-    EXPECT_EQ(read().first, QStringLiteral("http://spots.example.org"));
-    EXPECT_EQ(read().second, QStringLiteral("https://127.0.0.1:8080"));
-
-    // Only one usable line: the other server stays at its default.
-    writeFile(dir.filePath(QStringLiteral("korvelcluster.DAT")), "\nother.example\n");
-    EXPECT_EQ(read().first, defaults.first);
-    EXPECT_EQ(read().second, QStringLiteral("http://other.example"));
-}
-
-TEST(DxClusterAddresses, GarbledLinesKeepTheDefaults) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const ClusterHosts defaults = defaultClusterHosts();
-    const QString path = dir.filePath(QStringLiteral("KorvelCluster.dat"));
-    for (const QByteArray& text : {QByteArray("two words\nftp://files.example\n"),
-                                   QByteArray("http://a.example/page.html\nhttp://b.example?x=1\n"),
-                                   QByteArray("http://\nhttp://user@b.example\n"),
-                                   QByteArray("\x01\xff\xfe\x00zz\n\x80", 8), QByteArray()}) {
-        writeFile(path, text);
+    EXPECT_EQ(readClusterHosts(dir.path()).first, defaults.first); // no file
+    EXPECT_EQ(readClusterHosts(dir.path()).second, defaults.second);
+    // The file is found regardless of letter case. A bare host is reached over http; "/" at
+    // the end goes; with only one usable line the other server stays at its default;
+    // garbled lines keep the defaults.
+    const struct {
+        QByteArray text;
+        QString first, second; // empty: the default
+    } rows[] = {
+        {"  spots.example.org/ \r\nhttps://127.0.0.1:8080\r\n", "http://spots.example.org",
+         "https://127.0.0.1:8080"},
+        {"\nother.example\n", "", "http://other.example"},
+        {"two words\nftp://files.example\n", "", ""},
+        {"http://a.example/page.html\nhttp://b.example?x=1\n", "", ""},
+        {"http://\nhttp://user@b.example\n", "", ""},
+        {QByteArray("\x01\xff\xfe\x00zz\n\x80", 8), "", ""},
+        {"", "", ""},
+    };
+    for (const auto& r : rows) {
+        QFile f(dir.filePath(QStringLiteral("korvelcluster.DAT")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(r.text);
+        f.close();
         const ClusterHosts hosts = readClusterHosts(dir.path());
-        EXPECT_EQ(hosts.first, defaults.first) << text.toStdString();
-        EXPECT_EQ(hosts.second, defaults.second) << text.toStdString();
+        EXPECT_EQ(hosts.first, r.first.isEmpty() ? defaults.first : r.first) << r.text.data();
+        EXPECT_EQ(hosts.second, r.second.isEmpty() ? defaults.second : r.second) << r.text.data();
     }
 }
 

@@ -140,33 +140,32 @@ TEST(ScriptRunner, DrivesAModelAndReportsErrorsByLine) {
     EXPECT_EQ(p.ctl(QStringLiteral("Call")).text, QStringLiteral("DL1ABC TWO BLANKS"));
 }
 
-TEST(MessageBoxStyles, ButtonsDefaultsAndNames) {
-    EXPECT_EQ(msg::buttons(292), (std::vector<int>{msg::kYes, msg::kNo}));
-    EXPECT_EQ(msg::defaultAnswer(292), msg::kNo);
-    EXPECT_EQ(msg::defaultAnswer(msg::kYesNo), msg::kYes);
-    EXPECT_EQ(msg::defaultAnswer(msg::kOkOnly | msg::kExclamation), msg::kOk);
-    EXPECT_EQ(msg::defaultAnswer(msg::kYesNoCancel | msg::kDefault3), msg::kCancel);
+TEST(MessageBoxStyles, DefaultsAndEscNeverAnswersYes) {
+    // style, the default answer and the one Esc gives: Cancel where there is one, else No,
+    // else the only button.
+    const struct {
+        int style, byDefault, esc;
+    } rows[] = {
+        {36, msg::kYes, msg::kNo}, // the desk's EXIT
+        {292, msg::kNo, msg::kNo}, // the setup screen's EXIT
+        {msg::kYesNoCancel, msg::kYes, msg::kCancel},
+        {msg::kYesNoCancel | msg::kDefault2, msg::kNo, msg::kCancel},
+        {msg::kYesNoCancel | msg::kDefault3, msg::kCancel, msg::kCancel},
+        {msg::kOkCancel, msg::kOk, msg::kCancel},
+        {msg::kRetryCancel, msg::kRetry, msg::kCancel},
+        {msg::kOkOnly | msg::kExclamation, msg::kOk, msg::kOk},
+        {msg::kAbortRetryIgnore | msg::kDefault2, msg::kRetry, msg::kRetry},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(msg::defaultAnswer(r.style), r.byDefault) << r.style;
+        EXPECT_EQ(msg::escapeAnswer(r.style), r.esc) << r.style;
+    }
     EXPECT_EQ(msg::answerFromName(QStringLiteral("yes")), msg::kYes);
     EXPECT_EQ(msg::answerName(msg::kCancel), QStringLiteral("Cancel"));
+    // A scripted box gives the queued answer, then the default.
     ScriptedMessageBox box;
     box.queueAnswer(msg::kYes);
     EXPECT_EQ(box.ask(292, QStringLiteral("Q"), QStringLiteral("T")), msg::kYes);
-    EXPECT_EQ(box.ask(292, QStringLiteral("Q"), QStringLiteral("T")), msg::kNo); // default
+    EXPECT_EQ(box.ask(292, QStringLiteral("Q"), QStringLiteral("T")), msg::kNo);
     EXPECT_EQ(box.shown().size(), 2u);
-}
-
-TEST(MessageBoxStyles, EscNeverAnswersYes) {
-    // style, the answer Esc gives: Cancel where there is one, else No, else the only button.
-    const std::pair<int, int> cases[] = {
-        {36, msg::kNo},                                     // the desk's EXIT, default Yes
-        {292, msg::kNo},                                    // the setup screen's EXIT
-        {msg::kYesNoCancel, msg::kCancel},                  //
-        {msg::kYesNoCancel | msg::kDefault2, msg::kCancel}, //
-        {msg::kOkCancel, msg::kCancel},                     //
-        {msg::kRetryCancel, msg::kCancel},                  //
-        {msg::kOkOnly | msg::kExclamation, msg::kOk},       //
-        {msg::kAbortRetryIgnore | msg::kDefault2, msg::kRetry},
-    };
-    for (const auto& [style, answer] : cases)
-        EXPECT_EQ(msg::escapeAnswer(style), answer) << style;
 }

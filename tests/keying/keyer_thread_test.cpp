@@ -90,9 +90,8 @@ TEST(SerialPorts, NumbersMapToBuiltInAndUsbDevices) {
     EXPECT_EQ(platform::serialDevicePath(14), QStringLiteral("/dev/ttyUSB9"));
     EXPECT_EQ(platform::serialDevicePath(15), QStringLiteral("/dev/ttyACM0"));
     EXPECT_EQ(platform::serialDevicePath(24), QStringLiteral("/dev/ttyACM9"));
-    EXPECT_TRUE(platform::serialDevicePath(0).isEmpty());
-    EXPECT_TRUE(platform::serialDevicePath(25).isEmpty());
-    EXPECT_TRUE(platform::serialDevicePath(-3).isEmpty());
+    for (const int outside : {0, 25, -3})
+        EXPECT_TRUE(platform::serialDevicePath(outside).isEmpty()) << outside;
 }
 
 TEST(SerialPorts, APortThatCannotBeOpenedIsReportedNotHung) {
@@ -109,11 +108,10 @@ TEST(SerialPorts, APortThatCannotBeOpenedIsReportedNotHung) {
     QString error;
     EXPECT_EQ(ports.open(0, &error), nullptr);
     EXPECT_FALSE(error.isEmpty());
-    error.clear();
-    EXPECT_EQ(ports.open(5, &error), nullptr); // no such device (an adapter not plugged in)
-    EXPECT_TRUE(error.startsWith(missing)) << error.toStdString();
-    error.clear();
-    EXPECT_EQ(ports.open(6, &error), nullptr); // a file that is no serial port
-    EXPECT_TRUE(error.startsWith(plainFile)) << error.toStdString();
+    // No such device (an adapter not plugged in), and a file that is no serial port.
+    for (const auto& [n, path] : {std::pair{5, missing}, {6, plainFile}}) {
+        EXPECT_EQ(ports.open(n, &error), nullptr);
+        EXPECT_TRUE(error.startsWith(path)) << error.toStdString();
+    }
     EXPECT_EQ(platform::LinuxSerialPorts().open(99, nullptr), nullptr);
 }

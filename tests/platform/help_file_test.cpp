@@ -16,11 +16,17 @@ HelpFile parseText(QString text) {
     return HelpFile::parse(in);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+// A data folder of the test's own; write() leaves a file in it and returns its path.
+class HelpFolder : public ::testing::Test {
+protected:
+    QString write(const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+    QTemporaryDir dir;
+};
 
 } // namespace
 
@@ -69,14 +75,11 @@ TEST(HelpFile, GarbledHeadersAreReportedAndTheRestStaysUsable) {
     EXPECT_EQ(file.topic(200)->text, QStringLiteral("also kept"));
 }
 
-TEST(HelpFile, BinaryJunkAndMissingFiles) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString junk = dir.filePath(QStringLiteral("junk.hlp"));
+TEST_F(HelpFolder, BinaryJunkAndMissingFiles) {
     QByteArray bytes;
     for (int i = 0; i < 4096; ++i)
         bytes.append(char((i * 37 + 11) % 256));
-    writeFile(junk, bytes);
+    const QString junk = write("junk.hlp", bytes);
     EXPECT_TRUE(HelpFile::load(junk).topics().isEmpty());
     EXPECT_TRUE(
         helpPage(junk, 400).html.contains(QStringLiteral("No help topic 400 in junk.hlp.")));
@@ -88,14 +91,11 @@ TEST(HelpFile, BinaryJunkAndMissingFiles) {
     EXPECT_TRUE(gone.html.contains(QStringLiteral("KorvelEngl.HLP is missing")));
 }
 
-TEST(HelpFile, PageHtmlHasParagraphsListsAndEscapes) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("t.hlp"));
-    writeFile(path, "@@ 7 Keys <&>\n"
-                    "one\ntwo\n\n"
-                    "- Space <next>\n- Tab goes\n  on\n"
-                    "after\n");
+TEST_F(HelpFolder, PageHtmlHasParagraphsListsAndEscapes) {
+    const QString path = write("t.hlp", "@@ 7 Keys <&>\n"
+                                        "one\ntwo\n\n"
+                                        "- Space <next>\n- Tab goes\n  on\n"
+                                        "after\n");
     const HelpPage page = helpPage(path, 7);
     EXPECT_TRUE(page.found);
     EXPECT_EQ(page.title, QStringLiteral("Keys <&>"));
@@ -108,21 +108,17 @@ TEST(HelpFile, PageHtmlHasParagraphsListsAndEscapes) {
     EXPECT_TRUE(helpPage(path, 555).html.contains(QStringLiteral("No help topic 555 in t.hlp.")));
 }
 
-TEST(HelpFilePath, FoundInTheDataFolderRegardlessOfCaseElseBuiltIn) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+TEST_F(HelpFolder, PathFoundInTheDataFolderRegardlessOfCaseElseBuiltIn) {
     EXPECT_EQ(helpFilePath(dir.path(), HelpLanguage::Romanian),
               QStringLiteral(":/help/KorvelCONTEST.HLP"));
     EXPECT_TRUE(helpFilePath(dir.path(), HelpLanguage::None).isEmpty());
 
     // The setup screen registers "KorvelContest.HLP"; the menus ask for "KorvelCONTEST.HLP".
-    writeFile(dir.filePath(QStringLiteral("KorvelContest.hlp")), "@@ 100 Local\nown text\n");
-    writeFile(dir.filePath(QStringLiteral("korvelengl.hlp")), "@@ 100 Local English\n");
-    const QString ro = helpFilePath(dir.path(), HelpLanguage::Romanian);
-    EXPECT_EQ(ro, dir.filePath(QStringLiteral("KorvelContest.hlp")));
+    const QString ro = write("KorvelContest.hlp", "@@ 100 Local\nown text\n");
+    const QString en = write("korvelengl.hlp", "@@ 100 Local English\n");
+    EXPECT_EQ(helpFilePath(dir.path(), HelpLanguage::Romanian), ro);
     EXPECT_EQ(HelpFile::load(ro).topic(100)->text, QStringLiteral("own text"));
-    EXPECT_EQ(helpFilePath(dir.path(), HelpLanguage::English),
-              dir.filePath(QStringLiteral("korvelengl.hlp")));
+    EXPECT_EQ(helpFilePath(dir.path(), HelpLanguage::English), en);
     // A folder of that name is not a help file.
     QTemporaryDir other;
     ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("KORVELENGL.HLP")));

@@ -70,27 +70,25 @@ TEST(SpotLine, WhatIsNotASpot) {
 }
 
 TEST(SpotLine, PropagationLines) {
-    const auto wwv = parsePropagation(
-        QStringLiteral("WWV de W0MU <18>:   SFI=68, A=5, K=1, No Storms -> No Storms"));
-    ASSERT_TRUE(wwv.has_value());
-    EXPECT_EQ(wwv->kind, QStringLiteral("WWV"));
-    EXPECT_EQ(wwv->source, QStringLiteral("W0MU"));
-    EXPECT_EQ(wwv->sfi, 68);
-    EXPECT_EQ(wwv->a, 5);
-    EXPECT_EQ(wwv->k, 1);
-
-    const auto wcy = parsePropagation(
-        QStringLiteral("WCY de DK0WCY-1 <18> : K=2 expK=3 A=6 R=11 SFI=78 SA=qui GMF=qui Au=no"));
-    ASSERT_TRUE(wcy.has_value());
-    EXPECT_EQ(wcy->kind, QStringLiteral("WCY"));
-    EXPECT_EQ(wcy->source, QStringLiteral("DK0WCY-1"));
-    EXPECT_EQ(wcy->k, 2);
-    EXPECT_EQ(wcy->a, 6);
-    EXPECT_EQ(wcy->sfi, 78);
-
-    const auto bare = parsePropagation(QStringLiteral("wwv de K1AB <03>: no figures"));
-    ASSERT_TRUE(bare.has_value());
-    EXPECT_EQ(bare->sfi, -1);
+    // kind, source and the figures; -1 where the line gives none.
+    const struct {
+        const char* line;
+        const char* kind;
+        const char* source;
+        int sfi, a, k;
+    } rows[] = {
+        {"WWV de W0MU <18>:   SFI=68, A=5, K=1, No Storms -> No Storms", "WWV", "W0MU", 68, 5, 1},
+        {"WCY de DK0WCY-1 <18> : K=2 expK=3 A=6 R=11 SFI=78 SA=qui GMF=qui Au=no", "WCY",
+         "DK0WCY-1", 78, 6, 2},
+        {"wwv de K1AB <03>: no figures", "WWV", "K1AB", -1, -1, -1},
+    };
+    for (const auto& r : rows) {
+        const auto p = parsePropagation(QLatin1String(r.line));
+        ASSERT_TRUE(p.has_value()) << r.line;
+        EXPECT_EQ(p->kind, QLatin1String(r.kind));
+        EXPECT_EQ(p->source, QLatin1String(r.source));
+        EXPECT_EQ(std::tuple(p->sfi, p->a, p->k), std::tuple(r.sfi, r.a, r.k)) << r.line;
+    }
     EXPECT_FALSE(parsePropagation(QStringLiteral("DX de W0MU: 14025 DL1XX")).has_value());
 }
 

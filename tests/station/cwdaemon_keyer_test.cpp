@@ -4,7 +4,6 @@
 #include "keying/macros.h"
 #include "tests/support/udp_listener.h"
 
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -14,6 +13,9 @@
 
 namespace korvel::keying {
 namespace {
+
+// A control request: Escape and its text.
+const auto esc = [](const char* request) { return "\x1b" + QByteArray(request); };
 
 TEST(CwDaemonText, MessagesAsTheDaemonTakesThem) {
     const std::pair<const char*, const char*> cases[] = {
@@ -37,8 +39,7 @@ TEST(CwDaemonText, MessagesAsTheDaemonTakesThem) {
     // Heavier weightings give a longer mark: 50 + 0.6 w percent of a dot and a space.
     EXPECT_NEAR(50 + 0.6 * cwdaemon::weightingFor(Weighting::W62), 100 * 7.0 / 12, 1);
     EXPECT_NEAR(50 + 0.6 * cwdaemon::weightingFor(Weighting::W75), 100 * 2.0 / 3, 1);
-    EXPECT_EQ(cwdaemon::weightingRequest(80), QByteArray("\x1b"
-                                                         "750"));
+    EXPECT_EQ(cwdaemon::weightingRequest(80), esc("750"));
 }
 
 using Listener = testing::UdpListener;
@@ -62,24 +63,28 @@ CwDaemonKeyer::Params paramsFor(int port, int wpm = 28, int weighting = 14) {
     return p;
 }
 
+// A loopback port nobody listens on now.
+int freeUdpPort() {
+    QUdpSocket probe;
+    EXPECT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+    return probe.localPort();
+}
+
 TEST(CwDaemonKeyerTest, TheDatagramsOfAMessageASpeedChangeAndAnAbort) {
     Listener daemon;
     CwDaemonKeyer keyer;
     Ends ends(keyer);
     keyer.start(paramsFor(daemon.socket.localPort()));
     ASSERT_TRUE(daemon.waitFor(2));
-    EXPECT_EQ(daemon.got[0], QByteArray("\x1b"
-                                        "228"));
-    EXPECT_EQ(daemon.got[1], QByteArray("\x1b"
-                                        "714"));
+    EXPECT_EQ(daemon.got[0], esc("228"));
+    EXPECT_EQ(daemon.got[1], esc("714"));
 
     const Expanded msg = expandMacros(
         QStringLiteral("  #2 >5NN< #3 #1  "),
         {QStringLiteral("YO9XX"), QStringLiteral("dl1abc"), QStringLiteral("TT5"), QString()});
     ASSERT_TRUE(keyer.send(msg.text));
     ASSERT_TRUE(daemon.waitFor(4));
-    EXPECT_EQ(daemon.got[2], QByteArray("\x1b"
-                                        "hK1"));
+    EXPECT_EQ(daemon.got[2], esc("hK1"));
     EXPECT_EQ(daemon.got[3], QByteArray("DL1ABC +++5NN--- TT5 YO9XX"));
     EXPECT_TRUE(keyer.busy());
     EXPECT_FALSE(keyer.send(QStringLiteral("CQ"))); // one message at a time
@@ -96,13 +101,10 @@ TEST(CwDaemonKeyerTest, TheDatagramsOfAMessageASpeedChangeAndAnAbort) {
     ASSERT_TRUE(keyer.send(QStringLiteral("CQ TEST")));
     keyer.abort();
     ASSERT_TRUE(daemon.waitFor(8));
-    EXPECT_EQ(daemon.got[4], QByteArray("\x1b"
-                                        "232"));
-    EXPECT_EQ(daemon.got[5], QByteArray("\x1b"
-                                        "hK2"));
+    EXPECT_EQ(daemon.got[4], esc("232"));
+    EXPECT_EQ(daemon.got[5], esc("hK2"));
     EXPECT_EQ(daemon.got[6], QByteArray("CQ TEST"));
-    EXPECT_EQ(daemon.got[7], QByteArray("\x1b"
-                                        "4"));
+    EXPECT_EQ(daemon.got[7], esc("4"));
     ASSERT_EQ(ends.results.size(), 2u);
     EXPECT_TRUE(ends.results[1].stopped);
     EXPECT_FALSE(keyer.busy());
@@ -110,16 +112,10 @@ TEST(CwDaemonKeyerTest, TheDatagramsOfAMessageASpeedChangeAndAnAbort) {
 }
 
 TEST(CwDaemonKeyerTest, AnAbsentOrSilentDaemonEndsTheMessageAndSaysSo) {
-    int closedPort = 0;
-    {
-        QUdpSocket probe;
-        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
-        closedPort = probe.localPort();
-    }
     {
         CwDaemonKeyer keyer;
         Ends ends(keyer);
-        keyer.start(paramsFor(closedPort, 60));
+        keyer.start(paramsFor(freeUdpPort(), 60));
         QTest::qWait(100);
         keyer.send(QStringLiteral("E"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !ends.results.empty(); }, 10000));
@@ -143,12 +139,7 @@ TEST(CwDaemonKeyerTest, AnAbsentOrSilentDaemonEndsTheMessageAndSaysSo) {
 TEST(CwDaemonKeyerTest, TheRealDaemonKeysAndAborts) {
     const QString binary = QStandardPaths::findExecutable(QStringLiteral("cwdaemon"));
     if (binary.isEmpty()) GTEST_SKIP() << "cwdaemon is not installed (Debian package cwdaemon)";
-    int port = 0;
-    {
-        QUdpSocket probe;
-        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
-        port = probe.localPort();
-    }
+    const int port = freeUdpPort();
     // No keying device and no sound: the daemon times the message and reports its end.
     QProcess daemon;
     daemon.start(binary, {QStringLiteral("-n"), QStringLiteral("-d"), QStringLiteral("null"),

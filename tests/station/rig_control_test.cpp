@@ -1,14 +1,9 @@
 // The radio through Hamlib without hardware: Hamlib's dummy rig in the process, and a
 // rigctld with the dummy rig started by the test, taken away and brought back.
-#include "core/band_plan.h"
 #include "platform/rig_control.h"
 #include "tests/support/rigctld.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
@@ -39,24 +34,13 @@ TEST(HamlibRigTest, DummyRigInTheProcessMovesTheDesk) {
     rig.start(p);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.readings.empty(); }, 5000));
 
-    struct Step {
-        std::int64_t hz;
-        const char* mode;
-        int band;
-        const char* deskMode;
-    };
-    const Step steps[] = {{14025000, "CW", 20, "CW"},
-                          {7150000, "LSB", 40, "SSB"},
-                          {21010000, "CWR", 15, "CW"},
-                          {10116000, "CW", 0, "CW"}};
-    for (const Step& s : steps) {
-        rig.tune(s.hz, QString::fromLatin1(s.mode));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(s.hz, s.mode); }, 5000)) << s.hz;
-        const RigFollow f = followRig(watch.readings.back().hz, watch.readings.back().mode);
-        EXPECT_EQ(f.band, s.band);
-        EXPECT_EQ(f.mode, QString::fromLatin1(s.deskMode));
+    // The readings carry Hamlib's own mode names, as the band plan takes them.
+    const std::pair<std::int64_t, const char*> steps[] = {
+        {14025000, "CW"}, {7150000, "LSB"}, {21010000, "CWR"}, {10116000, "CW"}};
+    for (const auto& [hz, mode] : steps) {
+        rig.tune(hz, QString::fromLatin1(mode));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(hz, mode); }, 5000)) << hz;
     }
-    EXPECT_EQ(followRig(14025000, QStringLiteral("CW")).kHz, 14025);
     EXPECT_TRUE(watch.lost.isEmpty());
 
     // An unchanged radio is not reported again; after stop() nothing comes.
@@ -119,7 +103,6 @@ TEST(HamlibRigTest, RigctldGoesAwayAndComesBackWithoutAFreeze) {
     rig.start(p);
     rig.tune(14025000, QStringLiteral("CW"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(14025000, "CW"); }, 10000));
-    EXPECT_EQ(followRig(14025000, watch.readings.back().mode).band, 20);
 
     // The event loop keeps turning while the radio is gone: a 10 ms timer keeps firing.
     int ticks = 0;
@@ -138,22 +121,6 @@ TEST(HamlibRigTest, RigctldGoesAwayAndComesBackWithoutAFreeze) {
     rig.tune(7150000, QStringLiteral("LSB"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return watch.saw(7150000, "LSB"); }, 10000));
     rig.stop();
-}
-
-TEST(FakeRigTest, ReportsLikeTheRealOne) {
-    FakeRig rig;
-    Watch watch(rig);
-    rig.set(7150000, QStringLiteral("LSB"));
-    EXPECT_TRUE(watch.readings.empty()); // not started
-    rig.start({});
-    EXPECT_TRUE(watch.saw(7150000, "LSB"));
-    rig.goAway();
-    EXPECT_EQ(watch.lost, QStringList{"no answer"});
-    rig.tune(14025000);
-    EXPECT_TRUE(watch.saw(7150000, "LSB"));
-    rig.comeBack();
-    EXPECT_TRUE(watch.saw(14025000, "LSB"));
-    EXPECT_EQ(rig.tuned.size(), 1u);
 }
 
 } // namespace

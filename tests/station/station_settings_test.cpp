@@ -42,27 +42,26 @@ TEST(BandPlan, RadioModesThatChooseTheDeskMode) {
 }
 
 TEST(BandPlan, FollowingTheRadio) {
-    const RigFollow cw = followRig(14025000, QStringLiteral("CW"));
-    EXPECT_EQ(cw.band, 20);
-    EXPECT_FALSE(cw.outside);
-    EXPECT_EQ(cw.mode, QStringLiteral("CW"));
-    EXPECT_EQ(cw.kHz, 14025);
-
-    const RigFollow lsb = followRig(7150000, QStringLiteral("LSB"));
-    EXPECT_EQ(lsb.band, 40);
-    EXPECT_EQ(lsb.mode, QStringLiteral("SSB"));
-
-    // Outside the bands the band stays; the mode still follows.
-    const RigFollow warc = followRig(10116000, QStringLiteral("CW"));
-    EXPECT_EQ(warc.band, 0);
-    EXPECT_TRUE(warc.outside);
-    EXPECT_EQ(warc.mode, QStringLiteral("CW"));
-
-    // A data mode keeps the desk's mode; the logged kHz are rounded, not cut.
-    const RigFollow data = followRig(21079600, QStringLiteral("PKTUSB"));
-    EXPECT_EQ(data.band, 15);
-    EXPECT_FALSE(data.mode.has_value());
-    EXPECT_EQ(data.kHz, 21080);
+    // Outside the bands the band stays (0), the mode still follows; a data mode keeps the
+    // desk's mode; the logged kHz are rounded, not cut.
+    const struct {
+        std::int64_t hz;
+        const char* rigMode;
+        int band;
+        bool outside;
+        const char* mode;
+        int kHz;
+    } rows[] = {{14025000, "CW", 20, false, "CW", 14025},
+                {7150000, "LSB", 40, false, "SSB", 7150},
+                {10116000, "CW", 0, true, "CW", 10116},
+                {21079600, "PKTUSB", 15, false, nullptr, 21080}};
+    for (const auto& r : rows) {
+        const RigFollow f = followRig(r.hz, QLatin1String(r.rigMode));
+        EXPECT_EQ(f.band, r.band) << r.hz;
+        EXPECT_EQ(f.outside, r.outside) << r.hz;
+        EXPECT_EQ(f.mode, r.mode ? std::optional(QString::fromLatin1(r.mode)) : std::nullopt);
+        EXPECT_EQ(f.kHz, r.kHz) << r.hz;
+    }
     EXPECT_EQ(frequencyText(14025300), QStringLiteral("14025.3"));
 }
 
@@ -83,8 +82,6 @@ TEST_F(StationFile, EverythingOffWithoutAFile) {
     EXPECT_FALSE(r.found);
     EXPECT_EQ(s, StationSettings{});
     EXPECT_FALSE(s.rigOn || s.clusterOn || s.cwDaemonOn);
-    EXPECT_EQ(s.rigPollMs, 200);
-    EXPECT_EQ(s.spotMinutes, 30);
     EXPECT_TRUE(path().endsWith(QStringLiteral("/KorvelStation.dat")));
 }
 

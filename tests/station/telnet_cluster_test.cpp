@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace korvel::platform {
 namespace {
 
@@ -142,12 +140,11 @@ TEST(TelnetClusterTest, ANodeThatAsksInNoKnownWayGetsTheCallAfterAWhile) {
 }
 
 TEST(TelnetClusterTest, AnAbsentNodeIsRetriedWithALongerPauseEachTime) {
-    int port = 0;
-    {
+    const quint16 port = [] { // nobody listens there now
         QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-        port = probe.serverPort();
-    }
+        EXPECT_TRUE(probe.listen(QHostAddress::LocalHost));
+        return probe.serverPort();
+    }();
     Client client;
     client.start(port);
     ASSERT_TRUE(QTest::qWaitFor([&] { return client.problems.size() >= 3; }, 5000));
@@ -158,7 +155,7 @@ TEST(TelnetClusterTest, AnAbsentNodeIsRetriedWithALongerPauseEachTime) {
 
     // A node that appears on that port is found by the next attempt.
     QTcpServer late;
-    ASSERT_TRUE(late.listen(QHostAddress::LocalHost, static_cast<quint16>(port)));
+    ASSERT_TRUE(late.listen(QHostAddress::LocalHost, port));
     ASSERT_TRUE(QTest::qWaitFor([&] { return client.cluster.state() == State::LoggingIn; }, 5000));
     client.cluster.stop();
     EXPECT_EQ(client.cluster.state(), State::Off);
