@@ -3,7 +3,7 @@
 #include "desk/desk_form.h"
 #include "keying/desk_keying.h"
 #include "tests/keying/keying_test_util.h"
-#include "tests/support/desk_fixture.h"
+#include "tests/support/desk_keyed_station.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -19,139 +19,96 @@ using namespace korvel;
 using namespace korvel::keying;
 using korvel::keying::test::keyDurations;
 using korvel::keying::test::lastChange;
-using korvel::testing::DeskFixture;
-using korvel::testing::openDesk;
-using korvel::testing::setStation;
 using platform::Line;
 namespace colour = forms::colour;
 
 namespace {
 
-class Keying : public DeskFixture {
+class Keying : public korvel::testing::DeskStation {
 protected:
-    void SetUp() override {
-        DeskFixture::SetUp();
-        if (HasFatalFailure()) return;
-        setStation(s);
-        s.DataDir = dir.path();
-        s.ComPort = 1;
-        s.CwByPc = Flag::On;
-        s.SoundCard = Flag::On;
-        s.SsbByPc = Flag::On;
-        clock.set(QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC));
-    }
-
-    // Opens the desk for CQ-WW (the exchange is the CQ zone) on 20 m.
-    DeskForm& open(const char* mode = "CW") {
-        s.ContestCode = 201;
-        desk = std::make_unique<DeskForm>(s, dbs, box, clock, keys);
-        openDesk(*desk, 20, mode);
-        return *desk;
-    }
-
-    void run(const QString& script) { runScript(*desk, script); }
-
-    // A complete entry for `call`, cursor in the received exchange.
-    void enter(const char* call) {
-        run(QStringLiteral("type %1\nkey Space\n").arg(QLatin1String(call)));
-    }
-    void logQso(const char* call) {
-        enter(call);
-        run(QStringLiteral("key Enter\n"));
-    }
-    void setText(const char* name, const QString& text) {
-        desk->ctl(QLatin1String(name)).text = text;
-    }
-    QString field(const char* name) const { return desk->ctl(QLatin1String(name)).text; }
-    forms::Rgb back(const char* name) const { return desk->ctl(QLatin1String(name)).back; }
     std::size_t logged() { return dbs.log.all().size(); }
     void wave(int n) {
         QDir(dir.path()).mkpath(QStringLiteral("WAVDx"));
         QFile f(dir.filePath(QStringLiteral("WAVDx/F%1.wav").arg(n)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-
-    FakeKeyer keyer;
-    platform::RecordingPorts ports{[this] { return keyer.nowMs(); }};
-    platform::FakeAudioOutput audio;
-    DeskKeying keys{s, box, ports, keyer, audio, DeskKeying::Delivery::Direct};
-    std::unique_ptr<DeskForm> desk;
 };
 
 } // namespace
 
 TEST_F(Keying, TheDeskStaysOpenToTypingWhileAMessageIsKeyed) {
     open();
-    setText("TxtF1", QStringLiteral("CQ #1 TEST"));
-    run(QStringLiteral("key F1\n"));
+    control("TxtF1").text = "CQ #1 TEST";
+    run("key F1\n");
     EXPECT_TRUE(keys.busy());
-    EXPECT_EQ(back("CmdF1"), colour::kGreen);
+    EXPECT_EQ(control("CmdF1").back, colour::kGreen);
     keyer.advance(1);
-    EXPECT_EQ(field("TxtCwCurent"), QStringLiteral("C"));
+    EXPECT_EQ(field("TxtCwCurent"), "C");
     keyer.advance(700);
-    EXPECT_EQ(field("TxtCwCurent"), QStringLiteral("CQ")); // character by character
+    EXPECT_EQ(field("TxtCwCurent"), "CQ"); // character by character
     // The operator types the next call meanwhile; message keys and speed keys wait.
-    run(QStringLiteral("type dl1abc\nkey F2\nkey PageUp\n"));
-    EXPECT_EQ(field("txtIndic"), QStringLiteral("DL1ABC"));
+    run("type dl1abc\nkey F2\nkey PageUp\n");
+    EXPECT_EQ(field("txtIndic"), "DL1ABC");
     EXPECT_DOUBLE_EQ(desk->cwSpeed(), 30);
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("CQ YO9XX TEST"));
+    EXPECT_EQ(keys.outgoingMessage(), "CQ YO9XX TEST");
     keyer.finishMessage();
     EXPECT_FALSE(keys.busy());
     EXPECT_TRUE(field("TxtCwCurent").isEmpty());
-    EXPECT_EQ(back("CmdF1"), colour::kRed);
+    EXPECT_EQ(control("CmdF1").back, colour::kRed);
     EXPECT_EQ(ports.openNow, 0);
     EXPECT_EQ(lastChange(ports.changes, Line::Rts, true), 0);
     // The cursor stays where the operator typed.
-    EXPECT_EQ(desk->focus(), QStringLiteral("txtIndic"));
-    EXPECT_EQ(desk->ctl(QStringLiteral("txtIndic")).selStart, 6);
+    EXPECT_EQ(desk->focus(), "txtIndic");
+    EXPECT_EQ(control("txtIndic").selStart, 6);
 }
 
 TEST_F(Keying, SpeedKeysStepByTwoBetweenTenAndForty) {
     open();
-    EXPECT_EQ(field("LblWPM"), QStringLiteral("30"));
-    run(QStringLiteral("key PageUp\n"));
-    EXPECT_EQ(field("LblWPM"), QStringLiteral("32"));
-    desk->setCwSpeed(40);
-    run(QStringLiteral("key PageUp\n"));
-    EXPECT_DOUBLE_EQ(desk->cwSpeed(), 40);
-    desk->setCwSpeed(10);
-    run(QStringLiteral("key PageDown\n"));
-    EXPECT_DOUBLE_EQ(desk->cwSpeed(), 10);
-    desk->setCwSpeed(11);
-    run(QStringLiteral("key PageDown\n"));
-    EXPECT_EQ(field("LblWPM"), QStringLiteral("10"));
+    EXPECT_EQ(field("LblWPM"), "30");
+    const struct {
+        double from;
+        const char* key;
+        double to;
+    } steps[] = {
+        {30, "PageUp", 32}, {40, "PageUp", 40}, {10, "PageDown", 10}, {11, "PageDown", 10}};
+    for (const auto& step : steps) {
+        desk->setCwSpeed(step.from);
+        run(QStringLiteral("key %1\n").arg(QLatin1String(step.key)));
+        EXPECT_DOUBLE_EQ(desk->cwSpeed(), step.to) << step.from << step.key;
+        EXPECT_EQ(field("LblWPM"), QString::number(step.to)) << step.from << step.key;
+    }
     // Not in SSB, and not without CW by PC.
     s.CwByPc = Flag::No;
-    run(QStringLiteral("key PageUp\n"));
+    run("key PageUp\n");
     EXPECT_DOUBLE_EQ(desk->cwSpeed(), 10);
 }
 
 TEST_F(Keying, SpeedSignsShowTheSpeedAsTheyAreReached) {
     open();
-    setText("TxtF7", QStringLiteral(">5NN<"));
-    run(QStringLiteral("key F7\n"));
+    control("TxtF7").text = ">5NN<";
+    run("key F7\n");
     keyer.advance(1);
-    EXPECT_EQ(field("LblWPM"), QStringLiteral("35"));
+    EXPECT_EQ(field("LblWPM"), "35");
     keyer.finishMessage();
-    EXPECT_EQ(field("LblWPM"), QStringLiteral("30"));
+    EXPECT_EQ(field("LblWPM"), "30");
     // The weighting comes from the desk's options.
     ports.changes.clear();
-    desk->click(QStringLiteral("Opb75"));
-    EXPECT_FALSE(desk->ctl(QStringLiteral("OpB50")).checked);
-    setText("TxtF7", QStringLiteral("E"));
-    run(QStringLiteral("key F7\n"));
+    run("click Opb75\n");
+    EXPECT_FALSE(control("OpB50").checked);
+    control("TxtF7").text = "E";
+    run("key F7\n");
     keyer.finishMessage();
-    EXPECT_EQ(keyDurations(ports.changes), QStringLiteral("+49"));
+    EXPECT_EQ(keyDurations(ports.changes), "+49");
 }
 
 TEST_F(Keying, EscStopsWithinOneElementAndAStoppedLoggingMessageDoesNotLog) {
     open();
-    setText("TxtF3", QStringLiteral("TU TU TU TU TU TU #8"));
+    control("TxtF3").text = "TU TU TU TU TU TU #8";
     enter("dl1abc");
-    run(QStringLiteral("key F3\n"));
+    run("key F3\n");
     keyer.advance(500);
     const std::int64_t pressed = keyer.nowMs();
-    run(QStringLiteral("key Esc\n"));
+    run("key Esc\n");
     EXPECT_TRUE(keys.busy()); // the element under way ends first
     keyer.finishMessage();
     EXPECT_EQ(lastChange(ports.changes, Line::Dtr, true) <= pressed, true);
@@ -159,58 +116,55 @@ TEST_F(Keying, EscStopsWithinOneElementAndAStoppedLoggingMessageDoesNotLog) {
     EXPECT_EQ(lastChange(ports.changes, Line::Rts, false), 559 + 117 + 147 + 147);
     EXPECT_EQ(logged(), 0u);
     EXPECT_FALSE(desk->logOnSend());
-    EXPECT_EQ(field("txtIndic"), QStringLiteral("DL1ABC")); // Enter logs it
-    run(QStringLiteral("click TxtRSTR2\nkey Enter\n"));
+    EXPECT_EQ(field("txtIndic"), "DL1ABC"); // Enter logs it
+    run("click TxtRSTR2\nkey Enter\n");
     EXPECT_EQ(logged(), 1u);
 }
 
-TEST_F(Keying, LoggingMessageOnF3LogsAfterKeyingAndOnF6Before) {
+TEST_F(Keying, LoggingMessageOnF3LogsAfterKeyingOnF6BeforeAndNeverAChangedEntry) {
     open();
-    setText("TxtF3", QStringLiteral("TU #8"));
-    setText("TxtF6", QStringLiteral("TU #8"));
+    control("TxtF3").text = "TU #8";
+    control("TxtF6").text = "TU #8";
     enter("dl1abc");
-    run(QStringLiteral("key F3\n"));
+    run("key F3\n");
     EXPECT_EQ(logged(), 0u);
     keyer.finishMessage();
     EXPECT_EQ(logged(), 1u);
     EXPECT_TRUE(field("txtIndic").isEmpty());
-    EXPECT_EQ(desk->focus(), QStringLiteral("txtIndic"));
+    EXPECT_EQ(desk->focus(), "txtIndic");
 
     enter("ok1abc");
-    run(QStringLiteral("key F6\n"));
+    run("key F6\n");
     EXPECT_EQ(logged(), 2u); // stored before its closing message
     EXPECT_TRUE(keys.busy());
     keyer.finishMessage();
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("TU "));
+    EXPECT_EQ(keys.outgoingMessage(), "TU ");
     EXPECT_EQ(logged(), 2u);
-}
 
-TEST_F(Keying, LoggingMessageLeavesAnEntryChangedMeanwhileToEnter) {
-    open();
-    setText("TxtF3", QStringLiteral("TU #8"));
-    enter("dl1abc");
-    run(QStringLiteral("key F3\nclick txtIndic\nkey Backspace\n"));
+    // An entry changed while F3 is keyed is left to Enter.
+    enter("ha5abc");
+    run("key F3\nclick txtIndic\nkey Backspace\n");
     keyer.finishMessage();
-    EXPECT_EQ(logged(), 0u);
+    EXPECT_EQ(logged(), 2u);
     EXPECT_EQ(field("TxtEroare"), QLatin1String(keying_text::kNotLogged));
 }
 
 TEST_F(Keying, IncompleteEntryRefusesF3AndF3WithoutHashEightOnlySends) {
     open();
-    setText("TxtF3", QStringLiteral("TU #8"));
+    control("TxtF3").text = "TU #8";
     enter("dl1abc");
-    setText("TxtRSTR1", QString());
-    run(QStringLiteral("key F3\n"));
+    control("TxtRSTR1").text = "";
+    run("key F3\n");
     EXPECT_EQ(prompts(), QStringList{QLatin1String(desk_text::kIncomplete)});
-    EXPECT_EQ(desk->focus(), QStringLiteral("TxtRSTR1"));
+    EXPECT_EQ(desk->focus(), "TxtRSTR1");
     EXPECT_FALSE(keys.busy());
     EXPECT_EQ(ports.opened, 0);
     // The same on F6: the "#8" message is not keyed at all.
-    run(QStringLiteral("key F6\n"));
+    run("key F6\n");
     keyer.finishMessage();
-    setText("TxtF6", QStringLiteral("TU #8"));
+    control("TxtF6").text = "TU #8";
     box.clear();
-    run(QStringLiteral("key F6\n"));
+    run("key F6\n");
     EXPECT_EQ(prompts(), QStringList{QLatin1String(desk_text::kIncomplete)});
     EXPECT_EQ(logged(), 0u);
     keyer.finishMessage();
@@ -221,84 +175,84 @@ TEST_F(Keying, IncompleteEntryRefusesF3AndF3WithoutHashEightOnlySends) {
 // 201_cqww_keyed; here the cursor after the answer and F4's blank answer.
 TEST_F(Keying, DupeGetsQsoB4OnceThenTheNormalText) {
     open();
-    setText("TxtF2", QStringLiteral("#2 5NN #3"));
-    setText("TxtF4", QStringLiteral("#1"));
+    control("TxtF2").text = "#2 5NN #3";
+    control("TxtF4").text = "#1";
     logQso("dl1abc");
     enter("dl1abc");
-    run(QStringLiteral("key F2\n"));
+    run("key F2\n");
     keyer.finishMessage();
-    EXPECT_EQ(desk->focus(), QStringLiteral("TxtRSTR2"));
+    EXPECT_EQ(desk->focus(), "TxtRSTR2");
     // F4's dupe answer is a single blank: nothing keyed but a word space.
-    run(QStringLiteral("click CmdAbbruchX\n"));
+    run("click CmdAbbruchX\n");
     enter("dl1abc");
     ports.changes.clear();
-    run(QStringLiteral("key F4\n"));
+    run("key F4\n");
     EXPECT_EQ(keys.outgoingMessage(), QString());
     keyer.finishMessage();
     EXPECT_EQ(keyDurations(ports.changes), QString());
-    run(QStringLiteral("key F4\n"));
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("YO9XX"));
+    run("key F4\n");
+    EXPECT_EQ(keys.outgoingMessage(), "YO9XX");
     keyer.finishMessage();
 }
 
 TEST_F(Keying, MacroExampleIsKeyedWithCutNumbers) {
     open();
-    setText("TxtF8", QStringLiteral("#2 5NN #3"));
-    run(QStringLiteral("type dl1abc\n"));
-    setText("TxtRSTE2", QStringLiteral("007"));
-    run(QStringLiteral("key F8\n"));
+    control("TxtF8").text = "#2 5NN #3";
+    run("type dl1abc\n");
+    control("TxtRSTE2").text = "007";
+    run("key F8\n");
     keyer.finishMessage();
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("DL1ABC 5NN TT7"));
+    EXPECT_EQ(keys.outgoingMessage(), "DL1ABC 5NN TT7");
     // Alt+F3 repeats the last logged QSO's call, report and exchange.
-    run(QStringLiteral("click CmdAbbruchX\n"));
+    run("click CmdAbbruchX\n");
     logQso("ok1abc");
-    run(QStringLiteral("alt+key F3\n"));
+    run("alt+key F3\n");
     keyer.finishMessage();
     EXPECT_EQ(keys.outgoingMessage(), desk->lastLoggedText());
-    EXPECT_EQ(keys.outgoingMessage(), QStringLiteral("OK1ABC 599 007"));
+    EXPECT_EQ(keys.outgoingMessage(), "OK1ABC 599 007");
 }
 
 TEST_F(Keying, CqRepeatWaitsItsPauseUntilTypingOrEscEndsIt) {
     s.CwRepeat = Flag::On;
     open();
-    setText("TxtF1", QStringLiteral("CQ"));
-    setText("txtPauseCW", QStringLiteral("2"));
-    run(QStringLiteral("key F1\n"));
+    control("TxtF1").text = "CQ";
+    control("txtPauseCW").text = "2";
+    run("key F1\n");
     keyer.finishMessage();
     EXPECT_TRUE(keys.repeating());
     EXPECT_FALSE(keys.busy());
-    EXPECT_EQ(back("txtPauseCW"), colour::kRed);
-    EXPECT_EQ(back("CmdF1"), colour::kGreen);
+    EXPECT_EQ(control("txtPauseCW").back, colour::kRed);
+    EXPECT_EQ(control("CmdF1").back, colour::kGreen);
     keyer.advance(1999);
     EXPECT_FALSE(keyer.keying());
     keyer.advance(1);
     EXPECT_TRUE(keyer.keying());
-    EXPECT_EQ(back("txtPauseCW"), colour::kYellow);
+    EXPECT_EQ(control("txtPauseCW").back, colour::kYellow);
     keyer.finishMessage();
-    EXPECT_EQ(back("txtPauseCW"), colour::kRed);
+    EXPECT_EQ(control("txtPauseCW").back, colour::kRed);
     // Typing a call in the pause ends the repeat.
-    run(QStringLiteral("type d\n"));
+    run("type d\n");
     EXPECT_FALSE(keys.repeating());
     EXPECT_FALSE(keyer.pausing());
-    EXPECT_EQ(back("txtPauseCW"), colour::kYellow);
-    EXPECT_EQ(back("CmdF1"), colour::kRed);
+    EXPECT_EQ(control("txtPauseCW").back, colour::kYellow);
+    EXPECT_EQ(control("CmdF1").back, colour::kRed);
 
     // Typing in the exchange while the CQ goes out ends it after the message.
-    run(QStringLiteral("key Backspace\nkey F1\nclick TxtRSTR2\ntype 1\n"));
+    run("key Backspace\nkey F1\nclick TxtRSTR2\ntype 1\n");
     keyer.finishMessage();
     EXPECT_FALSE(keys.repeating());
 
     // Esc in the pause ends it too, as a stop.
-    run(QStringLiteral("click txtIndic\nkey F1\n"));
+    run("click txtIndic\nkey F1\n");
     keyer.finishMessage();
     EXPECT_TRUE(keys.repeating());
-    run(QStringLiteral("key Esc\n"));
+    run("key Esc\n");
     EXPECT_FALSE(keys.repeating());
     EXPECT_TRUE(keys.sendAborted());
     // A message stopped by Esc is not repeated.
-    run(QStringLiteral("key F1\n"));
+    run("key F1\n");
     keyer.advance(10);
-    run(QStringLiteral("key End\n"));
+    run("key End\n");
     keyer.finishMessage();
     EXPECT_FALSE(keys.repeating());
 }
@@ -306,29 +260,29 @@ TEST_F(Keying, CqRepeatWaitsItsPauseUntilTypingOrEscEndsIt) {
 TEST_F(Keying, MissingPortShowsTheMessageOnceAndTheDeskCarriesOn) {
     s.ComPort = 7;
     open();
-    setText("TxtF1", QStringLiteral("CQ"));
-    run(QStringLiteral("key F1\n"));
+    control("TxtF1").text = "CQ";
+    run("key F1\n");
     EXPECT_EQ(prompts(), QStringList{QLatin1String(keying_text::kNoPort)});
     EXPECT_EQ(s.CwByPc, Flag::Unset);
     EXPECT_EQ(s.SsbByPc, Flag::Unset);
     keyer.advance(1);
-    EXPECT_EQ(field("TxtCwCurent"), QStringLiteral("C")); // the text still runs through
+    EXPECT_EQ(field("TxtCwCurent"), "C"); // the text still runs through
     keyer.finishMessage();
     EXPECT_TRUE(ports.changes.empty());
-    run(QStringLiteral("key F1\ntype dl1abc\nkey Space\n"));
+    run("key F1\ntype dl1abc\nkey Space\n");
     EXPECT_EQ(prompts().size(), 1);
     EXPECT_FALSE(keys.busy());
-    EXPECT_EQ(desk->focus(), QStringLiteral("TxtRSTR2"));
+    EXPECT_EQ(desk->focus(), "TxtRSTR2");
 }
 
 TEST_F(Keying, PortVanishingMidMessageEndsItWithANotice) {
     open();
-    setText("TxtF1", QStringLiteral("CQ CQ CQ"));
+    control("TxtF1").text = "CQ CQ CQ";
     ports.vanishAfter = 6;
-    run(QStringLiteral("key F1\n"));
+    run("key F1\n");
     keyer.finishMessage();
     EXPECT_FALSE(keys.busy());
-    EXPECT_TRUE(desk->ctl(QStringLiteral("TxtEroare")).visible);
+    EXPECT_TRUE(control("TxtEroare").visible);
     EXPECT_EQ(field("TxtEroare"), QString::fromLatin1(keying_text::kLineLost).arg(1));
     EXPECT_EQ(ports.openNow, 0);
     EXPECT_TRUE(box.shown().empty());
@@ -336,25 +290,27 @@ TEST_F(Keying, PortVanishingMidMessageEndsItWithANotice) {
 
 TEST_F(Keying, OffLineInputAndCwOffSendNothing) {
     open();
-    setText("TxtF6", QStringLiteral("TEST"));
+    control("TxtF6").text = "TEST";
     s.CwByPc = Flag::No;
-    run(QStringLiteral("key F6\n"));
+    run("key F6\n");
     EXPECT_FALSE(keys.busy());
     s.CwByPc = Flag::On;
     s.OffLineInput = Flag::On;
-    run(QStringLiteral("click CmdF6\n"));
+    run("click CmdF6\n");
     EXPECT_FALSE(keys.busy());
     s.OffLineInput = Flag::Unset;
-    run(QStringLiteral("click CmdF6\n")); // a button does what its key does
+    run("click CmdF6\n"); // a button does what its key does
     EXPECT_TRUE(keys.busy());
     keyer.finishMessage();
     EXPECT_EQ(ports.opened, 1);
 }
 
-TEST_F(Keying, VoiceMessagesPlayWithTheTransmitterSwitched) {
-    open("SSB");
+TEST_F(Keying, VoiceMessagesPlayWithTheTransmitterSwitchedAndF1RepeatsUntilACallIsTyped) {
+    s.SsbRepeat = Flag::On;
+    open(201, 20, "SSB");
+    wave(1);
     wave(3);
-    run(QStringLiteral("key F3\n"));
+    run("key F3\n");
     ASSERT_EQ(audio.played.size(), 1u);
     EXPECT_TRUE(audio.played[0].endsWith(QLatin1String("/WAVDx/F3.wav")));
     EXPECT_TRUE(keys.busy());
@@ -366,42 +322,39 @@ TEST_F(Keying, VoiceMessagesPlayWithTheTransmitterSwitched) {
         {0, Line::Dtr, false}, {0, Line::Rts, true}, {0, Line::Rts, false}};
     EXPECT_EQ(ports.changes, expected);
     // F8 to F11 and the buttons do nothing in SSB; a missing file is named.
-    run(QStringLiteral("key F8\nkey F11\nclick CmdF3\n"));
+    run("key F8\nkey F11\nclick CmdF3\n");
     EXPECT_EQ(audio.played.size(), 1u);
-    run(QStringLiteral("key F4\n"));
+    run("key F4\n");
     EXPECT_EQ(audio.played.size(), 1u);
     EXPECT_TRUE(field("TxtEroare").startsWith(QLatin1String("VOICE MESSAGE FILE MISSING")));
     // Without voice by PC or a sound device, nothing.
     s.SsbByPc = Flag::Unset;
-    run(QStringLiteral("key F3\n"));
+    run("key F3\n");
     s.SsbByPc = Flag::On;
     s.SoundCard = Flag::Unset;
-    run(QStringLiteral("key F3\n"));
+    run("key F3\n");
     EXPECT_EQ(audio.played.size(), 1u);
-}
+    s.SoundCard = Flag::On;
 
-TEST_F(Keying, VoiceRepeatUntilACallIsTyped) {
-    s.SsbRepeat = Flag::On;
-    open("SSB");
-    wave(1);
-    setText("TxtPauseSSB", QStringLiteral("3"));
-    run(QStringLiteral("key F1\n"));
+    // F1 again after its pause.
+    control("TxtPauseSSB").text = "3";
+    run("key F1\n");
     audio.finish();
-    EXPECT_EQ(back("TxtPauseSSB"), colour::kRed);
+    EXPECT_EQ(control("TxtPauseSSB").back, colour::kRed);
     keyer.advance(3000);
-    EXPECT_EQ(audio.played.size(), 2u);
-    EXPECT_EQ(back("TxtPauseSSB"), colour::kGreen);
+    EXPECT_EQ(audio.played.size(), 3u);
+    EXPECT_EQ(control("TxtPauseSSB").back, colour::kGreen);
     // Typing in the exchange does not end a voice repeat; typing a call does.
     audio.finish();
-    run(QStringLiteral("click TxtRSTR2\ntype 1\n"));
+    run("click TxtRSTR2\ntype 1\n");
     EXPECT_TRUE(keys.repeating());
-    run(QStringLiteral("click txtIndic\ntype d\n"));
+    run("click txtIndic\ntype d\n");
     EXPECT_FALSE(keys.repeating());
-    EXPECT_EQ(back("TxtPauseSSB"), (forms::Rgb{192, 255, 255}));
+    EXPECT_EQ(control("TxtPauseSSB").back, (forms::Rgb{192, 255, 255}));
     keyer.advance(10000);
-    EXPECT_EQ(audio.played.size(), 2u);
+    EXPECT_EQ(audio.played.size(), 3u);
     // Esc stops a message being played and the repeat with it.
-    run(QStringLiteral("key F1\nkey Esc\n"));
+    run("key F1\nkey Esc\n");
     EXPECT_FALSE(keys.busy());
     EXPECT_FALSE(keys.repeating());
     EXPECT_TRUE(keys.sendAborted());
@@ -413,10 +366,7 @@ TEST_F(Keying, KeyerThreadReportsReachTheDeskThroughTheEventLoop) {
     platform::RecordingPorts realPorts;
     DeskKeying queued(s, box, realPorts, threaded, audio);
     DeskForm d(s, dbs, box, clock, queued);
-    d.handOver();
-    d.open();
-    d.click(QStringLiteral("Cmd20"));
-    d.click(QStringLiteral("CmdCW"));
+    korvel::testing::openDesk(d, 20, "CW");
     d.ctl(QStringLiteral("TxtF6")).text = QStringLiteral("EE");
     const Qt::HANDLE gui = QThread::currentThreadId();
     int changes = 0;
