@@ -2,10 +2,7 @@
 // skipped with a message without it): the printed log's pages and their heads, the summary
 // sheet, and a PDF file that cannot be written. Needs a QGuiApplication (own main, offscreen).
 #include "app/page_printer.h"
-#include "review/log_folders.h"
-#include "review/review_controls.h"
-#include "review/review_form.h"
-#include "tests/review/review_fixture.h"
+#include "tests/support/review_screen.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -15,20 +12,18 @@ using namespace korvel;
 
 namespace {
 
-class PdfPrintout : public korvel::testing::ReviewFixture {
+class PdfPrintout : public korvel::testing::ReviewScreen {
 protected:
     void SetUp() override {
-        ReviewFixture::SetUp();
+        ReviewScreen::SetUp();
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF printouts are "
                             "not read back";
     }
-    ReviewForm& open() {
+    void open() {
         ReviewOptions options;
         options.printer = &printer;
-        form = std::make_unique<ReviewForm>(s, dbs, box, options);
-        form->load();
-        return *form;
+        ReviewScreen::open(options);
     }
     // The PDF's pages as pdftotext lays them out, each without its empty lines.
     static std::vector<QStringList> pages(const QString& pdf) {
@@ -45,18 +40,16 @@ protected:
         }
         return out;
     }
-    QString logFolder() { return review::exportFolder(s.DataDir, review::kLogFolder); }
     QtPagePrinter printer{QtPagePrinter::Output::PdfFile};
-    std::unique_ptr<ReviewForm> form;
 };
 
 TEST_F(PdfPrintout, SixtyOneQsosPrintOnTwoPagesEachUnderItsHead) {
     for (int i = 1; i <= 61; ++i)
         log({{"DL1ABC", "28.11.26", "10:00", "20", "599 28", "599 14", "CW", i == 1 ? "DL" : "", "",
               "2"}});
-    ReviewForm& f = open();
-    runScript(f, QStringLiteral("click mnuLOGDrucken\nanswer Yes\nclick OpbDLogGen\n"));
-    const QString pdf = logFolder() + QStringLiteral("/YO9XX CQ-WW 28.11.26LOG ALL.pdf");
+    open();
+    run("click mnuLOGDrucken\nanswer Yes\nclick OpbDLogGen\n");
+    const QString pdf = logFile(QStringLiteral("YO9XX CQ-WW 28.11.26LOG ALL.pdf"));
     EXPECT_EQ(prompts().last(), QStringLiteral("The printout was written to the PDF file ") + pdf);
     const std::vector<QStringList> p = pages(pdf);
     ASSERT_EQ(p.size(), 2u);
@@ -77,11 +70,9 @@ TEST_F(PdfPrintout, SummarySheetHoldsTheStationLinesAndTotals) {
     s.SummaryOperatorCount = 2;
     s.SummaryQTH = QStringLiteral("BUCURESTI");
     s.SummaryAnt5 = QStringLiteral("YO DX CLUB");
-    ReviewForm& f = open();
-    runScript(f,
-              QStringLiteral("click mnuLOGDrucken\nclick OpBDSumm\nanswer Yes\nclick CmdGata\n"));
-    const std::vector<QStringList> p =
-        pages(logFolder() + QStringLiteral("/YO9XX CQ-WW 28.11.26.pdf"));
+    open();
+    run("click mnuLOGDrucken\nclick OpBDSumm\nanswer Yes\nclick CmdGata\n");
+    const std::vector<QStringList> p = pages(logFile(QStringLiteral("YO9XX CQ-WW 28.11.26.pdf")));
     ASSERT_EQ(p.size(), 1u);
     const QStringList& l = p[0];
     ASSERT_GE(l.size(), 26);

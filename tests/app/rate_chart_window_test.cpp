@@ -2,7 +2,7 @@
 // the text log, with a bar for every hour of the log.
 #include "app/rate_chart_widget.h"
 #include "app/review_window.h"
-#include "tests/review/review_fixture.h"
+#include "tests/support/review_screen.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -18,7 +18,7 @@ using namespace korvel;
 
 namespace {
 
-class RateChartWindow : public korvel::testing::ReviewFixture {};
+class RateChartWindow : public korvel::testing::ReviewScreen {};
 
 TEST_F(RateChartWindow, FormatTxtSavesThePictureBesideTheTextLog) {
     log({{"DL1ABC", "28.11.26", "12:05", "20", "599 28", "599 28", "CW"},
@@ -26,15 +26,11 @@ TEST_F(RateChartWindow, FormatTxtSavesThePictureBesideTheTextLog) {
          {"W1AW", "28.11.26", "15:00", "20", "599 28", "599 8", "CW"}});
     s.ContestCode = 200; // IARU-HF offers the text log
     s.ContestName = QStringLiteral("IARU-HF ");
-    ReviewForm form(s, dbs, box);
-    form.load();
-    ReviewWindow window(form);
-    form.click(QLatin1String("mnutxt"));
-    runScript(form, QStringLiteral("type a\nkey Enter\ntype ion popescu\nkey Enter\n"
-                                   "key Backspace\ntype 2\nkey Enter\n"
-                                   "answer Yes\nanswer Yes\nclick CmdGata\n"));
+    ReviewWindow window(open());
+    run("click mnutxt\ntype a\nkey Enter\ntype ion popescu\nkey Enter\nkey Backspace\ntype 2\n"
+        "key Enter\nanswer Yes\nanswer Yes\nclick CmdGata\n");
     window.sync();
-    const QString textLog = form.lastExportPath();
+    const QString textLog = form->lastExportPath();
     ASSERT_FALSE(textLog.isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
     const QString png = review::rateChartFileBeside(textLog);
     EXPECT_EQ(QFileInfo(png).path(), QFileInfo(textLog).path());

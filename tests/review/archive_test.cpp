@@ -1,9 +1,6 @@
 // The archive panel: the name rules, the ADIF and text archives it saves, the delete with its
 // question, and the names that would reach outside the archive folder.
-#include "review/log_folders.h"
-#include "review/review_controls.h"
-#include "review/review_form.h"
-#include "tests/review/review_fixture.h"
+#include "tests/support/review_screen.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,37 +11,25 @@ namespace {
 
 namespace msg = forms::msg;
 
-class Archive : public korvel::testing::ReviewFixture {
+class Archive : public korvel::testing::ReviewScreen {
 protected:
     ReviewForm& open() {
-        form = std::make_unique<ReviewForm>(s, dbs, box);
-        form->load();
-        form->click(QLatin1String(rc::mnuArhiva));
+        ReviewScreen::open();
+        click(rc::mnuArhiva);
         box.clear(); // the folder created on the first opening is said once
         return *form;
     }
-    QString name() { return form->ctl(QLatin1String(rc::TxtNameDat)).text; }
+    QString name() { return text(rc::TxtNameDat); }
     QString archive(const char* file) {
         return review::exportFolder(s.DataDir, review::kArchiveFolder) + QLatin1Char('/') +
                QLatin1String(file);
     }
-    QStringList listed() { return form->ctl(QLatin1String(rc::FilList)).items; }
+    QStringList listed() { return ctl(rc::FilList).items; }
     void twoQsos() {
         log({{"DL1ABC", "25.03.05", "10:00", "20", "599 001", "599 BU", "CW", "DL", "", "3"},
              {"YO3ABC", "25.03.05", "10:01", "80", "59 001", "59 012", "SSB", "", "", "1"}});
     }
-    std::unique_ptr<ReviewForm> form;
 };
-
-TEST_F(Archive, OpeningShowsThePanelAndCreatesTheFolder) {
-    ReviewForm& f = open();
-    EXPECT_TRUE(f.ctl(QLatin1String(rc::FraArh)).visible);
-    EXPECT_EQ(f.focus(), QLatin1String(rc::TxtNameDat));
-    EXPECT_TRUE(QFileInfo(review::exportFolder(s.DataDir, review::kArchiveFolder)).isDir());
-    EXPECT_EQ(f.outputTarget(), ReviewForm::OutputTarget::ArchiveFolder);
-    f.click(QLatin1String(rc::mnuLogAnzeigen)); // another panel hides it
-    EXPECT_FALSE(f.ctl(QLatin1String(rc::FraArh)).visible);
-}
 
 TEST_F(Archive, TypedExtensionIsTakenOffAndSetsTheKind) {
     const struct {
@@ -67,25 +52,22 @@ TEST_F(Archive, TypedExtensionIsTakenOffAndSetsTheKind) {
 }
 
 // The files of a CQ-WW log, the ADIF one and the text one with the gap before the points,
-// are compared byte for byte by the replayed session archive_adif_cqww.
+// are compared byte for byte by the replayed session archive_adif_cqww, with the folder said
+// once, the focus on the name, and the panel closed and the name emptied after a save.
 TEST_F(Archive, SavesAdifAndTextUnderTheTypedName) {
     s.ContestCode = 100;
     s.StartDateFmt = QStringLiteral("25.03.05");
     twoQsos();
-    ReviewForm& f = open();
-    runScript(f, QStringLiteral("type MYLOG.ADI\nclick CmdArhivADI\n"));
-    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('|')).toStdString();
+    open();
+    run("type MYLOG.ADI\nclick CmdArhivADI\n");
     const QByteArray adif = readFile(archive("MYLOG.adi"));
     EXPECT_TRUE(adif.startsWith(" LOG MYLOG ADIF export <EOH> \r\n"));
     EXPECT_EQ(adif.count("<COMMENT:22>YO DX CONTEST 25.03.05<EOR>\r\n"), 2);
-    EXPECT_EQ(f.archiveKind(), 60);
-    EXPECT_FALSE(f.ctl(QLatin1String(rc::FraArh)).visible);
-    EXPECT_TRUE(name().isEmpty());
     EXPECT_EQ(listed(), QStringList{QStringLiteral("MYLOG.adi")});
 
     // The text archive: the band always, YO-DX-HF without the gap before the points.
-    runScript(open(), QStringLiteral("type MYLOG\nclick CmdMem\n"));
-    EXPECT_EQ(form->archiveKind(), 50);
+    open();
+    run("type MYLOG\nclick CmdMem\n");
     EXPECT_EQ(readFile(archive("MYLOG.txt")).toStdString(),
               "YO9XX  \r\n"
               "\r\n"
@@ -98,14 +80,14 @@ TEST_F(Archive, SavesAdifAndTextUnderTheTypedName) {
 TEST_F(Archive, EmptyOrEscapingNamesSaveAndDeleteNothing) {
     twoQsos();
     ReviewForm& f = open();
-    runScript(f, QStringLiteral("click CmdArhivADI\n"));
+    run("click CmdArhivADI\n");
     ASSERT_EQ(prompts().size(), 1);
     EXPECT_EQ(prompts()[0], QLatin1String(review_text::kNameMissing));
     EXPECT_EQ(box.shown().back().style, msg::kOkOnly);
-    EXPECT_EQ(f.focus(), QLatin1String(rc::TxtNameDat));
+    EXPECT_EQ(focus(), QLatin1String(rc::TxtNameDat));
     for (const char* bad : {"../OUT.ADI", "SUB/LOG", "..\\\\LOG.TXT", "/tmp/X"}) {
         box.clear();
-        f.ctl(QLatin1String(rc::TxtNameDat)).text.clear();
+        ctl(rc::TxtNameDat).text.clear();
         runScript(f, QStringLiteral("type ") + QLatin1String(bad) +
                          QStringLiteral("\nclick CmdArhivADI\nclick CmdMem\nclick CmdSterg\n"));
         ASSERT_EQ(prompts().size(), 3) << bad;
@@ -114,59 +96,49 @@ TEST_F(Archive, EmptyOrEscapingNamesSaveAndDeleteNothing) {
     // Nothing was written anywhere in the data folder but the folder itself.
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("OUT.adi"))));
     EXPECT_TRUE(QDir(review::exportFolder(s.DataDir, review::kArchiveFolder)).isEmpty());
-    EXPECT_TRUE(f.ctl(QLatin1String(rc::FraArh)).visible);
+    EXPECT_TRUE(visible(rc::FraArh));
+    EXPECT_EQ(f.outputTarget(), ReviewForm::OutputTarget::ArchiveFolder);
+    click(rc::mnuLogAnzeigen); // another panel hides it
+    EXPECT_FALSE(visible(rc::FraArh));
 }
 
-TEST_F(Archive, DeleteGoesByTheTypedKindAndAsksFirst) {
+// The ADIF file deleted after its question, and a second delete finding it gone, are in the
+// replayed session archive_adif_cqww.
+TEST_F(Archive, DeleteGoesByTheKindOfTheNameAndAsksFirst) {
     twoQsos();
-    ReviewForm& f = open();
-    runScript(f, QStringLiteral("type KEEP.ADI\nclick CmdArhivADI\n"));
-    f.click(QLatin1String(rc::mnuArhiva));
-    ASSERT_TRUE(QFileInfo::exists(archive("KEEP.adi")));
+    open();
+    run("type KEEP\nclick CmdMem\n");
+    ASSERT_TRUE(QFileInfo::exists(archive("KEEP.txt")));
 
     // Right after opening, a name without extension: the question, then nothing deleted.
-    open();
-    runScript(*form, QStringLiteral("type KEEP\nanswer Yes\nclick CmdSterg\n"));
+    ReviewForm& f = open();
+    run("type KEEP\nanswer Yes\nclick CmdSterg\n");
     ASSERT_FALSE(box.shown().empty());
     EXPECT_EQ(box.shown().front().style, msg::kYesNo | msg::kQuestion | msg::kDefault2);
-    EXPECT_TRUE(QFileInfo::exists(archive("KEEP.adi")));
+    EXPECT_TRUE(QFileInfo::exists(archive("KEEP.txt")));
     EXPECT_TRUE(name().isEmpty());
 
-    // No keeps the file; Yes after the name with its extension deletes it.
-    runScript(*form, QStringLiteral("type KEEP.ADI\nanswer No\nclick CmdSterg\n"));
-    EXPECT_TRUE(QFileInfo::exists(archive("KEEP.adi")));
-    runScript(*form, QStringLiteral("answer Yes\nclick CmdSterg\n"));
-    EXPECT_FALSE(QFileInfo::exists(archive("KEEP.adi")));
-    EXPECT_TRUE(listed().isEmpty());
-
-    // A file that is not there is said, not reported as deleted.
-    box.clear();
-    runScript(*form, QStringLiteral("type GONE.TXT\nanswer Yes\nclick CmdSterg\n"));
-    ASSERT_EQ(prompts().size(), 2);
-    EXPECT_TRUE(prompts()[1].startsWith(QLatin1String("Nothing was deleted")));
-    EXPECT_TRUE(prompts()[1].contains(archive("GONE.txt")));
-}
-
-TEST_F(Archive, ClickInTheFileListTakesTheName) {
-    twoQsos();
-    ReviewForm& f = open();
-    runScript(f, QStringLiteral("type OLD\nclick CmdMem\n"));
-    f.click(QLatin1String(rc::mnuArhiva));
-    f.clickItem(QLatin1String(rc::FilList), QStringLiteral("OLD.txt"));
-    EXPECT_EQ(name(), QStringLiteral("OLD"));
+    // A click in the file list takes the name and its kind; No keeps the file, Yes deletes it.
+    run("click FilList:KEEP.txt\n");
+    EXPECT_EQ(name(), QStringLiteral("KEEP"));
     EXPECT_EQ(f.typedKind(), 50);
+    run("answer No\nclick CmdSterg\n");
+    EXPECT_TRUE(QFileInfo::exists(archive("KEEP.txt")));
+    run("answer Yes\nclick CmdSterg\n");
+    EXPECT_FALSE(QFileInfo::exists(archive("KEEP.txt")));
+    EXPECT_TRUE(listed().isEmpty());
 }
 
 TEST_F(Archive, UnwritableFileIsReportedWithItsPath) {
     twoQsos();
-    ReviewForm& f = open();
+    open();
     // A folder where the file would be.
     ASSERT_TRUE(QDir().mkpath(archive("BUSY.adi")));
-    runScript(f, QStringLiteral("type BUSY\nclick CmdArhivADI\n"));
+    run("type BUSY\nclick CmdArhivADI\n");
     ASSERT_EQ(prompts().size(), 1);
     EXPECT_TRUE(prompts()[0].startsWith(QLatin1String(review_text::kNotSaved)));
     EXPECT_TRUE(prompts()[0].contains(archive("BUSY.adi")));
-    EXPECT_TRUE(f.ctl(QLatin1String(rc::FraArh)).visible); // the name stays to try again
+    EXPECT_TRUE(visible(rc::FraArh)); // the name stays to try again
     EXPECT_EQ(name(), QStringLiteral("BUSY"));
 }
 

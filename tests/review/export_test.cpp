@@ -38,28 +38,21 @@ CabrilloHeader cwHeader() {
     return h;
 }
 
-TEST_F(Export, CabrilloOfACwLog) {
+// SSB is written PH with two-digit reports.
+TEST_F(Export, CabrilloOfACwAndSsbLog) {
     log({{"DL1ABC", "28.11.26", "00:01", "20", "599 20", "599 14", "CW", "DL", "14"},
          // A call longer than 12 characters is cut; 160 m is 1800.
          {"JA1XYZABCDEFGH", "28.11.26", "00:05", "160", "599 20", "599 25", "CW"},
          // The received exchange is cut to its 6 characters.
-         {"K1AB", "29.11.26", "23:59", "10", "599 20", "599 ABCDEFGH", "CW"}});
+         {"K1AB", "29.11.26", "23:59", "10", "599 20", "599 ABCDEFGH", "CW"},
+         {"YO3ABC", "02.08.26", "12:00", "40", "59 BV", "59 B", "SSB"},
+         {"DL2XYZ", "02.08.26", "12:30", "80", "59 BV", "59 001", "SSB"},
+         {"YO2AA", "02.08.26", "12:31", "15", "59 BV", "59 TM", "SSB"}});
     CabrilloWriter writer(cwHeader(), {});
     EXPECT_EQ(body(writer, "QSO: "),
               "QSO: 14000 CW 2026-11-28 0001 YO9XX         599 20     DL1ABC        599 14    \r\n"
               "QSO: 1800  CW 2026-11-28 0005 YO9XX         599 20     JA1XYZABCDEF  599 25    \r\n"
               "QSO: 28000 CW 2026-11-29 2359 YO9XX         599 20     K1AB          599 ABCDEF\r\n"
-              "END-OF-LOG:\r\n");
-}
-
-TEST_F(Export, CabrilloOfAnSsbLogWritesPhoneAndTwoDigitReports) {
-    log({{"YO3ABC", "02.08.26", "12:00", "40", "59 BV", "59 B", "SSB"},
-         {"DL2XYZ", "02.08.26", "12:30", "80", "59 BV", "59 001", "SSB"},
-         {"YO2AA", "02.08.26", "12:31", "15", "59 BV", "59 TM", "SSB"}});
-    CabrilloHeader h;
-    h.callsign = QStringLiteral("YO9XX");
-    CabrilloWriter writer(h, {});
-    EXPECT_EQ(body(writer, "QSO: "),
               "QSO: 7000  PH 2026-08-02 1200 YO9XX         59  BV     YO3ABC        59  B     \r\n"
               "QSO: 3500  PH 2026-08-02 1230 YO9XX         59  BV     DL2XYZ        59  001   \r\n"
               "QSO: 21000 PH 2026-08-02 1231 YO9XX         59  BV     YO2AA         59  TM    \r\n"
@@ -68,12 +61,10 @@ TEST_F(Export, CabrilloOfAnSsbLogWritesPhoneAndTwoDigitReports) {
 
 TEST_F(Export, CabrilloExchangeColumnsAreTwelveWideInTac) {
     log({{"OE1ABC", "10.10.26", "14:00", "80", "599 001 KN34AB", "599 017 JN45", "CW"}});
-    CabrilloHeader h;
-    h.callsign = QStringLiteral("YO9XX");
-    CabrilloWriter tac(h, {12, 12});
+    CabrilloWriter tac(cwHeader(), {12, 12});
     EXPECT_TRUE(run(tac).contains("QSO: 3500  CW 2026-10-10 1400 YO9XX         599 001 KN34    "
                                   "OE1ABC        599 017 JN45    \r\n"));
-    CabrilloWriter other(h, {});
+    CabrilloWriter other(cwHeader(), {});
     EXPECT_TRUE(run(other).contains(
         "QSO: 3500  CW 2026-10-10 1400 YO9XX         599 001 KN3OE1ABC        599 017 JN\r\n"));
 }
