@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace korvel;
 
 namespace {
@@ -27,38 +29,57 @@ void settle() {
         QApplication::processEvents();
 }
 
-} // namespace
+// A station set up in an earlier run; the program on its setup screen, English and CQ-WW
+// chosen.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(startSession(session, dir.path()).ok());
+        s.MyCall = QStringLiteral("YO9XX");
+        s.TimeOffset = 2;
+        s.MyQRA = QStringLiteral("KN34BW");
+        ASSERT_TRUE(writeInitFile(s, initFilePath(s)).ok);
+        program = std::make_unique<Program>(session, ProgramOptions{false, &box});
+        ASSERT_EQ(program->openSetup(), std::nullopt);
+        setupFont = program->setupWindow()->font().pointSizeF();
+        setup().click(QStringLiteral("OpbEnglish"));
+        setup().click(QStringLiteral("OpBCQWW"));
+    }
+    forms::FormModel& setup() { return program->setupWindow()->model(); }
+    void start() {
+        setup().click(QStringLiteral("mnuQSOfahren"));
+        settle();
+    }
+    void backToSetup() {
+        program->desk().click(QStringLiteral("mnuAnfang"));
+        settle();
+        ASSERT_NE(program->setupWindow(), nullptr);
+    }
 
-TEST(Program, TheTimeOffsetIsKeptAsTypedAndTheDeskShowsTheComputersUtc) {
     QTemporaryDir dir;
     Session session;
-    ASSERT_TRUE(startSession(session, dir.path()).ok());
     SharedState& s = session.state;
-    s.MyCall = QStringLiteral("YO9XX");
-    s.MyQRA = QStringLiteral("KN34BW");
-    ASSERT_TRUE(writeInitFile(s, initFilePath(s)).ok);
-
     forms::ScriptedMessageBox box;
-    Program program(session, {false, &box});
-    ASSERT_EQ(program.openSetup(), std::nullopt);
-    const double setupFont = program.setupWindow()->font().pointSizeF();
-    forms::FormModel& setup = program.setupWindow()->model();
-    setup.click(QStringLiteral("OpbEnglish"));
-    setup.click(QStringLiteral("OpBCQWW"));
+    std::unique_ptr<Program> program;
+    double setupFont = 0;
+};
+
+} // namespace
+
+TEST_F(ProgramTest, TheTimeOffsetIsKeptAsTypedAndTheDeskShowsTheComputersUtc) {
     // Text that is no whole number of hours is refused with its own message.
     for (const char* bad : {"1e1", "2.5", "two", "+25"}) {
-        setup.ctl(QStringLiteral("TxtTime")).text = QLatin1String(bad);
+        SCOPED_TRACE(bad);
+        setup().ctl(QStringLiteral("TxtTime")).text = QLatin1String(bad);
         box.clear();
-        setup.click(QStringLiteral("mnuQSOfahren"));
-        settle();
-        ASSERT_EQ(box.shown().size(), 1u) << bad;
-        EXPECT_TRUE(box.shown()[0].prompt.contains(QStringLiteral("whole number of hours"))) << bad;
-        EXPECT_EQ(program.deskWindow(), nullptr) << bad;
+        start();
+        ASSERT_EQ(box.shown().size(), 1u);
+        EXPECT_TRUE(box.shown()[0].prompt.contains(QStringLiteral("whole number of hours")));
+        EXPECT_EQ(program->deskWindow(), nullptr);
     }
-    setup.ctl(QStringLiteral("TxtTime")).text = QStringLiteral("+02");
-    setup.click(QStringLiteral("mnuQSOfahren"));
-    settle();
-    ASSERT_NE(program.deskWindow(), nullptr);
+    setup().ctl(QStringLiteral("TxtTime")).text = QStringLiteral("+02");
+    start();
+    ASSERT_NE(program->deskWindow(), nullptr);
     // In the file as typed.
     QFile init(initFilePath(s));
     ASSERT_TRUE(init.open(QIODevice::ReadOnly));
@@ -67,19 +88,16 @@ TEST(Program, TheTimeOffsetIsKeptAsTypedAndTheDeskShowsTheComputersUtc) {
     EXPECT_EQ(lines[1].trimmed(), QByteArray("\"+02\""));
     // The UTC field shows the computer's UTC, as the title does; the offset shifts nothing.
     const QString utc = QDateTime::currentDateTimeUtc().toString(QStringLiteral("HH:mm"));
-    const QString shown = program.desk().ctl(QStringLiteral("TxtUTC")).text;
+    const QString shown = program->desk().ctl(QStringLiteral("TxtUTC")).text;
     EXPECT_TRUE(shown == utc || QDateTime::currentDateTimeUtc().time().second() < 2)
         << shown.toStdString() << " " << utc.toStdString();
-    EXPECT_TRUE(program.desk().title().contains(shown) ||
+    EXPECT_TRUE(program->desk().title().contains(shown) ||
                 QDateTime::currentDateTimeUtc().time().second() < 2);
 
     // Back on the setup screen: the field shows it as typed, at the same scale as before.
-    program.desk().click(QStringLiteral("mnuAnfang"));
-    settle();
-    ASSERT_NE(program.setupWindow(), nullptr);
-    EXPECT_EQ(program.setupWindow()->model().ctl(QStringLiteral("TxtTime")).text,
-              QStringLiteral("+02"));
-    EXPECT_EQ(program.setupWindow()->font().pointSizeF(), setupFont);
+    backToSetup();
+    EXPECT_EQ(setup().ctl(QStringLiteral("TxtTime")).text, QStringLiteral("+02"));
+    EXPECT_EQ(program->setupWindow()->font().pointSizeF(), setupFont);
     // And read back from the file by the next run.
     SharedState next;
     next.AppDir = s.AppDir;
@@ -87,51 +105,30 @@ TEST(Program, TheTimeOffsetIsKeptAsTypedAndTheDeskShowsTheComputersUtc) {
     EXPECT_EQ(next.TimeOffset.toString(), QStringLiteral("+02"));
 }
 
-TEST(Program, StartReturnAndStartAgainSwitchTheWindows) {
-    QTemporaryDir dir;
-    Session session;
-    ASSERT_TRUE(startSession(session, dir.path()).ok());
-    SharedState& s = session.state;
-    s.MyCall = QStringLiteral("YO9XX");
-    s.TimeOffset = 2;
-    s.MyQRA = QStringLiteral("KN34BW");
-    ASSERT_TRUE(writeInitFile(s, initFilePath(s)).ok);
-
-    forms::ScriptedMessageBox box;
-    Program program(session, {false, &box});
-    ASSERT_EQ(program.openSetup(), std::nullopt);
-    SetupWindow* setup = program.setupWindow();
-    ASSERT_NE(setup, nullptr);
-    EXPECT_TRUE(setup->isVisible());
-    EXPECT_EQ(program.deskWindow(), nullptr);
-
-    setup->model().click(QStringLiteral("OpbEnglish"));
-    setup->model().click(QStringLiteral("OpBCQWW"));
-    setup->model().click(QStringLiteral("mnuQSOfahren"));
-    settle();
+TEST_F(ProgramTest, StartReturnAndStartAgainSwitchTheWindows) {
+    EXPECT_TRUE(program->setupWindow()->isVisible());
+    EXPECT_EQ(program->deskWindow(), nullptr);
+    start();
     EXPECT_TRUE(box.shown().empty());
-    EXPECT_EQ(program.setupWindow(), nullptr); // unloaded
-    ASSERT_NE(program.deskWindow(), nullptr);
-    EXPECT_TRUE(program.deskWindow()->isVisible());
-    EXPECT_EQ(program.deskWindow()->findChild<QLabel*>(QStringLiteral("LblConc"))->text(),
+    EXPECT_EQ(program->setupWindow(), nullptr); // unloaded
+    ASSERT_NE(program->deskWindow(), nullptr);
+    EXPECT_TRUE(program->deskWindow()->isVisible());
+    EXPECT_EQ(program->deskWindow()->findChild<QLabel*>(QStringLiteral("LblConc"))->text(),
               QStringLiteral("CQ-WW"));
 
-    program.desk().click(QStringLiteral("Cmd15"));
-    program.desk().click(QStringLiteral("CmdCW"));
-    program.desk().click(QStringLiteral("mnuAnfang"));
-    settle();
-    EXPECT_FALSE(program.deskWindow()->isVisible());
-    ASSERT_NE(program.setupWindow(), nullptr);
-    setup = program.setupWindow();
+    program->desk().click(QStringLiteral("Cmd15"));
+    program->desk().click(QStringLiteral("CmdCW"));
+    backToSetup();
+    EXPECT_FALSE(program->deskWindow()->isVisible());
+    SetupWindow* setup = program->setupWindow();
     EXPECT_TRUE(setup->isVisible());
     EXPECT_FALSE(setup->findChild<QGroupBox*>(QStringLiteral("FraLimbaj"))->isVisible());
     EXPECT_EQ(setup->findChild<QLabel*>(QStringLiteral("LblTipTest"))->text(),
               QStringLiteral("CQ WW DX Cont."));
 
-    setup->model().click(QStringLiteral("mnuQSOfahren"));
-    settle();
-    ASSERT_NE(program.deskWindow(), nullptr);
-    EXPECT_TRUE(program.deskWindow()->isVisible());
+    start();
+    ASSERT_NE(program->deskWindow(), nullptr);
+    EXPECT_TRUE(program->deskWindow()->isVisible());
     EXPECT_EQ(s.Band, 15);
     EXPECT_EQ(s.Mode, QStringLiteral("CW"));
 }

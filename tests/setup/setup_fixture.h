@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 
@@ -106,11 +107,49 @@ protected:
         form->typeText(text);
     }
     void enter() { form->pressKey(forms::Key::Enter); }
+    void set(const char* field, const QString& value) {
+        form->ctl(QLatin1String(field)).text = value;
+    }
+    QString focus() const { return form->focus(); }
+
+    // Each named control of the model shows exactly the text given.
+    static void expectTexts(const forms::FormModel& model,
+                            std::initializer_list<std::pair<const char*, const char*>> want) {
+        for (const auto& [name, text] : want)
+            EXPECT_EQ(model.ctl(QLatin1String(name)).text, QString::fromUtf8(text)) << name;
+    }
+    void expectTexts(std::initializer_list<std::pair<const char*, const char*>> want) const {
+        expectTexts(*form, want);
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
 
     const forms::Control& ctl(const char* name) const { return form->ctl(QLatin1String(name)); }
     QString text(const char* name) const { return ctl(name).text; }
     bool visible(const char* name) const { return ctl(name).visible; }
     const forms::Control& deskCtl(const char* name) const { return desk->ctl(QLatin1String(name)); }
+
+    // Looked at only when there is an expectation.
+    static void expectIfGiven(const QString& got, const char* want) {
+        if (!want) return;
+        EXPECT_EQ(got, QString::fromUtf8(want));
+    }
+
+    // A new run of the program on the same data folder.
+    void freshState() {
+        s = SharedState{};
+        s.AppDir = s.DataDir = dir.path();
+    }
+    // Exactly one message, this one in this style.
+    void expectOneMessage(const QString& prompt, int style) const {
+        ASSERT_EQ(box.shown().size(), 1u);
+        EXPECT_EQ(box.shown()[0].prompt, prompt);
+        EXPECT_EQ(box.shown()[0].style, style);
+    }
 
     QStringList prompts() const {
         QStringList p;

@@ -59,8 +59,7 @@ TEST_F(StationScreen, EverythingIsSwitchedOnAndSetUpByKeys) {
     // Rig control on, the third model, a rigctld, a faster poll.
     keys({Key::Space, Key::Tab, Key::Down, Key::Down, Key::Tab, Key::Tab, Key::Tab});
     EXPECT_EQ(form->focus(), QString(ctl::TxtRigNet));
-    form->ctl(ctl::TxtRigNet).text.clear();
-    form->ctl(ctl::TxtRigNet).selStart = 0;
+    text(ctl::TxtRigNet, QString());
     form->typeText(QStringLiteral("127.0.0.1:4533"));
     keys({Key::Enter});
     form->ctl(ctl::TxtRigPoll).text.clear();
@@ -73,8 +72,7 @@ TEST_F(StationScreen, EverythingIsSwitchedOnAndSetUpByKeys) {
     form->typeText(QStringLiteral("bad node"));
     keys({Key::Enter});
     EXPECT_EQ(form->ctl(ctl::LblStatus).text, QStringLiteral("NODE: host:port"));
-    form->ctl(ctl::TxtNode).text.clear();
-    form->ctl(ctl::TxtNode).selStart = 0;
+    text(ctl::TxtNode, QString());
     form->typeText(QStringLiteral("127.0.0.1:7373"));
     keys({Key::Enter, shiftTab(), Key::Delete, Key::Up});
     EXPECT_EQ(form->ctl(ctl::LstNodes).items, QStringList{QStringLiteral("dxc.example.org:7300")});
@@ -143,10 +141,10 @@ TEST_F(StationScreen, AWrongValueIsSaidWithTheCursorOnItAndNothingIsWritten) {
 
 TEST_F(StationScreen, OnlyTheStationsFileIsWritten) {
     // The program's own settings files beside it keep their exact bytes.
-    const QByteArray init = "\"YO9XX\"\r\n 100\r\n\"odd line\xff\"\r\n";
-    const QByteArray texts = "\"CQ TEST #1\"\r\n";
-    for (const auto& [name, bytes] :
-         {std::pair{"KorvelInit.dat", init}, std::pair{"KorvelTextCw.dat", texts}}) {
+    const std::pair<const char*, QByteArray> files[] = {
+        {"KorvelInit.dat", "\"YO9XX\"\r\n 100\r\n\"odd line\xff\"\r\n"},
+        {"KorvelTextCw.dat", "\"CQ TEST #1\"\r\n"}};
+    for (const auto& [name, bytes] : files) {
         QFile f(dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
@@ -156,8 +154,7 @@ TEST_F(StationScreen, OnlyTheStationsFileIsWritten) {
     form->click(ctl::CmdSave);
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(reread().cwDaemonOn);
-    for (const auto& [name, bytes] :
-         {std::pair{"KorvelInit.dat", init}, std::pair{"KorvelTextCw.dat", texts}}) {
+    for (const auto& [name, bytes] : files) {
         QFile f(dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll(), bytes) << name;
