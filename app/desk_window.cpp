@@ -120,7 +120,10 @@ void DeskWindow::build() {
     cwPanel(root);
     messageKeys(root);
     // The message buttons stay visible for the voice keyer when the CW texts are hidden.
-    root->addWidget(label(desk_ctl::LblJos));
+    // The key summary wraps rather than widen the desk past a small screen.
+    auto* keySummary = static_cast<QLabel*>(label(desk_ctl::LblJos));
+    keySummary->setWordWrap(true);
+    root->addWidget(keySummary);
     setCentralWidget(central);
     menus();
 }

@@ -126,6 +126,22 @@ TEST_F(DeskWindowTest, ADuplicateTurnsTheCallRedAndShowsTheWarning) {
             << name;
 }
 
+// On an 800x600 screen every control of the desk fits the screen's width, in CW with a
+// dupe warning shown.
+TEST_F(DeskWindowTest, AnEightHundredPixelScreenHoldsTheWholeDesk) {
+    s.ScreenHeightPx = 600;
+    openWindow();
+    click("Cmd20");
+    click("CmdCW");
+    logQso("dl1abc");
+    type(QStringLiteral("dl1abc"));
+    key(Qt::Key_Space);
+    window->resize(800, 600);
+    QApplication::processEvents();
+    EXPECT_LE(window->minimumSizeHint().width(), 800);
+    EXPECT_LE(window->width(), 800);
+}
+
 TEST_F(DeskWindowTest, EscInTheExitBoxAnswersNoAndTheDeskStays) {
     QtMessageBox dialogs;
     openWindow(&dialogs);
