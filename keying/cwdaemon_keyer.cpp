@@ -147,7 +147,19 @@ void CwDaemonKeyer::setSpeed(int wpm) {
 
 void CwDaemonKeyer::setWeighting(int weighting) {
     params_.weighting = weighting;
-    write(cwdaemon::weightingRequest(weighting));
+    sendWeighting();
+}
+
+void CwDaemonKeyer::setPanelWeighting(Weighting w) {
+    if (w == Weighting::None) return; // none chosen: the last one stays, as on the serial port
+    const int weighting = cwdaemon::weightingFor(w);
+    if (weighting == panelWeighting_) return;
+    panelWeighting_ = weighting;
+    sendWeighting();
+}
+
+void CwDaemonKeyer::sendWeighting() {
+    write(cwdaemon::weightingRequest(params_.weighting + panelWeighting_)); // clamped there
 }
 
 void CwDaemonKeyer::readReplies() {

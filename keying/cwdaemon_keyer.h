@@ -2,8 +2,9 @@
 // Keying through cwdaemon: the expanded message text goes as one UDP datagram to the
 // daemon, which keys it on whatever port it drives (serial, parallel, USB keyers) with its
 // own timing. Requests to the daemon begin with Escape (27): "2" and a number set the
-// speed in WPM, "7" and a number the weighting (-50 .. 50), "4" aborts the message, and
-// "h" with a tag asks for the tag back ("h" + tag) once the next message has been keyed.
+// speed in WPM, "7" and a number the weighting (-50 .. 50: the station's trim plus the CW
+// panel's 50, 62 or 75 %), "4" aborts the message, and "h" with a tag asks for the tag back
+// ("h" + tag) once the next message has been keyed.
 //
 // Everything runs on the event loop of the thread that made the keyer; nothing waits for
 // the daemon. A message ends with finished(): stopped after abort(), lineLost when the
@@ -63,7 +64,10 @@ public:
     // The daemon drops the message at once; finished() follows with stopped set.
     void abort();
     void setSpeed(int wpm);
+    // The daemon's own weighting (Params::weighting), the station's trim of its keyer.
     void setWeighting(int weighting);
+    // The CW panel's weighting, added to the daemon's own; sent only when it changes.
+    void setPanelWeighting(Weighting w);
     int speed() const { return params_.wpm; }
 
 signals:
@@ -76,7 +80,10 @@ private:
     void end(KeyResult result);
     void lost(const QString& why);
 
+    void sendWeighting();
+
     Params params_;
+    int panelWeighting_ = 0; // weightingFor() of the CW panel's choice
     QUdpSocket* socket_ = nullptr;
     QTimer replyTimer_;
     QByteArray tag_; // the reply awaited for the message being keyed

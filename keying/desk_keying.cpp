@@ -363,6 +363,7 @@ void DeskKeying::keyDaemon(DeskForm& desk, const QString& message, Then then) {
     daemonId_ = ++generation_;
     const int wpm = static_cast<int>(std::lround(desk.cwSpeed()));
     if (wpm != daemon_->speed()) daemon_->setSpeed(wpm);
+    daemon_->setPanelWeighting(weighting(desk));
     for (const QChar ch : message) // the daemon reports no progress: the text shows whole
         desk.addKeyedCharacter(ch);
     if (!daemon_->send(message)) cwDone(daemonId_, {false, true});

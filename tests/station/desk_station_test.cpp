@@ -370,6 +370,11 @@ TEST_F(Station, MessageKeysAreKeyedByCwdaemon) {
         {"type dl1abc\nkey Space\nkey F2\n", nullptr, {esc("hK2"), "5NN 20"}, true},
         // Esc aborts the message under way.
         {"key Esc\n", nullptr, {esc("4")}, false},
+        // The panel's weighting is added to the daemon's own before the next message.
+        {"click OpB62\nkey F2\n", nullptr, {esc("724"), esc("hK3"), "5NN 20"}, true},
+        {nullptr, "hK3", {}, false},
+        {"click Opb75\nkey F2\n", nullptr, {esc("738"), esc("hK4"), "5NN 20"}, true},
+        {"key Esc\n", nullptr, {esc("4")}, false},
     };
     std::size_t seen = 2;
     for (const auto& step : steps) {
