@@ -297,12 +297,9 @@ QWidget* DeskWindow::scoreFrame() {
             scoreLayout->addWidget(l, r + 1, col++);
         }
     }
-    // Beside the band table: the claimed score, the rate and the next serial (on a small
-    // screen they fold away with the super check list).
-    if (!foldFigures()) {
-        scoreLayout->addWidget(figureLabels(score), 0, 4, 7, 1);
-        scoreLayout->setColumnStretch(4, 3);
-    }
+    // Under the band table, across the frame: the claimed score, the rate and the next
+    // serial (on a small screen they fold away with the super check list).
+    if (!foldFigures()) scoreLayout->addWidget(figureLabels(score), 7, 0, 1, 4);
     return score;
 }
 
