@@ -210,7 +210,8 @@ void ReviewWindow::build() {
     });
     binder_.bind(QLatin1String(rc::ListCbr), list_);
     panels->addWidget(list_, 1);
-    panels->addWidget(archivePanel(central), 2);
+    // No stretch: a hidden layout would keep its share of the row.
+    panels->addLayout(archivePanel(central));
     right->addLayout(panels, 2);
 
     auto* gata = new QPushButton(central);
@@ -223,8 +224,9 @@ void ReviewWindow::build() {
     setCentralWidget(central);
 }
 
-// The archive panel: the name field, its three buttons, and the archive folder's files.
-QWidget* ReviewWindow::archivePanel(QWidget* parent) {
+// The archive panel: the name field, its three buttons, and the archive folder's files. A
+// layout, not a widget, so that it takes no room while both are hidden.
+QLayout* ReviewWindow::archivePanel(QWidget* parent) {
     auto* box = static_cast<QGroupBox*>(frame(rc::FraArh, parent));
     auto* layout = new QGridLayout(box);
     layout->addWidget(label(QLatin1String(rc::LblNameDat), box), 0, 0);
@@ -247,12 +249,10 @@ QWidget* ReviewWindow::archivePanel(QWidget* parent) {
         sync();
     });
     binder_.bind(QLatin1String(rc::FilList), files);
-    auto* holder = new QWidget(parent);
-    auto* stack = new QVBoxLayout(holder);
-    stack->setContentsMargins(0, 0, 0, 0);
+    auto* stack = new QVBoxLayout;
     stack->addWidget(box);
     stack->addWidget(files, 1);
-    return holder;
+    return stack;
 }
 
 void ReviewWindow::menus() {

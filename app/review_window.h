@@ -35,7 +35,7 @@ private:
     QWidget* option(const char* name, QWidget* parent);
     QWidget* label(const QString& name, QWidget* parent);
     QWidget* field(const char* name, QWidget* parent);
-    QWidget* archivePanel(QWidget* parent);
+    QLayout* archivePanel(QWidget* parent);
     template <std::size_t N>
     QWidget* fieldPanel(const char* frame, const char* const (&names)[N], int columns,
                         QWidget* parent);

@@ -125,6 +125,11 @@ TEST_F(ReviewWindowTest, CabrilloPanelFilledAtTheKeyboardWritesAndShowsTheFile) 
     openWindow();
     menu(rc::mnucabrillo);
     ASSERT_TRUE(find<QGroupBox>(rc::FraLogCbr)->isVisible());
+    // The panel and its pick list take the row under the grid, so the fields show their text.
+    EXPECT_GE(find<QGroupBox>(rc::FraLogCbr)->width() + find<QListWidget>(rc::ListCbr)->width(),
+              window->logGrid()->width() - 20);
+    auto* created = find<QLineEdit>(rc::TxtCreated);
+    EXPECT_GT(created->width(), created->fontMetrics().horizontalAdvance(created->text()));
     EXPECT_EQ(shown(rc::TxtCall), QStringLiteral("YO9XX"));
     mouseClick(rc::TxtCategBand);
     clickLine(QStringLiteral("20M"));
