@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 namespace korvel::store {
@@ -133,32 +134,31 @@ QString locatorFromDegrees(double latitude, double longitudeEast) {
     return loc;
 }
 
-CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
-    CtyImport out;
-    std::vector<std::pair<Entity, std::vector<Entry>>> entities;
-    auto warn = [&](int line, const QString& what) {
-        out.warnings << QStringLiteral("%1:%2: %3").arg(sourceName).arg(line).arg(what);
-    };
+namespace {
 
+using Entities = std::vector<std::pair<Entity, std::vector<Entry>>>;
+using Warn = std::function<void(int line, const QString& what)>;
+
+// The entity lines with their prefix lines; a line that cannot be read is skipped with a
+// warning, and so are the prefix lines of an entity that was skipped.
+Entities readEntities(QTextStream& in, const Warn& warn) {
+    Entities entities;
     int lineNo = 0;
     bool inList = false;
     QString line;
     while (in.readLineInto(&line)) {
         ++lineNo;
         if (line.trimmed().isEmpty()) continue;
-        const bool indented = line.front().isSpace();
-        if (!indented) {
+        if (!line.front().isSpace()) {
             Entity e;
             e.line = lineNo;
             QString why;
-            if (!parseHeader(line, e, why)) {
+            inList = parseHeader(line, e, why);
+            if (inList)
+                entities.push_back({e, {}});
+            else
                 warn(lineNo, why.isEmpty() ? QStringLiteral("not an entity line, skipped")
                                            : why + QStringLiteral(", entity skipped"));
-                inList = false;
-                continue;
-            }
-            entities.push_back({e, {}});
-            inList = true;
             continue;
         }
         if (!inList) {
@@ -172,32 +172,65 @@ CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
             Entry e;
             e.line = lineNo;
             QString why;
-            if (!parseEntry(raw.trimmed(), e, why)) {
+            if (parseEntry(raw.trimmed(), e, why))
+                entities.back().second.push_back(e);
+            else
                 warn(lineNo, QStringLiteral("cannot read \"%1\"%2, skipped")
                                  .arg(raw.trimmed(),
                                       why.isEmpty() ? QString() : QStringLiteral(": ") + why));
-                continue;
-            }
-            entities.back().second.push_back(e);
         }
         if (last) inList = false;
     }
-    out.entities = static_cast<int>(entities.size());
+    return entities;
+}
 
-    // Prefixes of the real countries, for placing the entries of award-only entities.
-    QHash<QString, const Entity*> owner;
-    for (const auto& [ent, entries] : entities) {
-        if (ent.waeOnly) continue;
-        for (const Entry& e : entries)
-            if (!e.text.startsWith(QLatin1Char('=')) && !owner.contains(e.text))
-                owner.insert(e.text, &ent);
+// The real country an entry of an award-only entity belongs to: the one listing the longest
+// prefix of it.
+class CountryOwners {
+public:
+    explicit CountryOwners(const Entities& entities) {
+        for (const auto& [ent, entries] : entities) {
+            if (ent.waeOnly) continue;
+            for (const Entry& e : entries)
+                if (!e.text.startsWith(QLatin1Char('=')) && !owner_.contains(e.text))
+                    owner_.insert(e.text, &ent);
+        }
     }
-    auto parentOf = [&](const QString& text) -> const Entity* {
+    const Entity* of(const QString& text) const {
         const QString key = text.startsWith(QLatin1Char('=')) ? text.mid(1) : text;
         for (qsizetype n = key.size(); n > 0; --n)
-            if (const auto it = owner.constFind(key.left(n)); it != owner.constEnd()) return *it;
+            if (const auto it = owner_.constFind(key.left(n)); it != owner_.constEnd()) return *it;
         return nullptr;
+    }
+
+private:
+    QHash<QString, const Entity*> owner_;
+};
+
+// The row of one entry of `ent`, under the country `identity`: the entry's own zones,
+// continent and position where it overrides the entity's.
+CountryRow rowOf(const Entity& ent, const Entity& identity, const Entry& e) {
+    CountryRow row;
+    row.country = identity.name;
+    row.ctyPfx = identity.primary;
+    row.pfx = e.text;
+    row.cnt = continent(e.cont.isEmpty() ? ent.cont : e.cont);
+    row.cq = twoDigits(e.cq.isEmpty() ? ent.cq : e.cq);
+    row.itu = twoDigits(e.itu.isEmpty() ? ent.itu : e.itu);
+    row.qraLoc = locatorFromDegrees(e.lat.value_or(ent.lat), -e.lonWest.value_or(ent.lonWest));
+    return row;
+}
+
+} // namespace
+
+CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
+    CtyImport out;
+    const Warn warn = [&](int line, const QString& what) {
+        out.warnings << QStringLiteral("%1:%2: %3").arg(sourceName).arg(line).arg(what);
     };
+    const Entities entities = readEntities(in, warn);
+    out.entities = static_cast<int>(entities.size());
+    const CountryOwners owners(entities);
 
     // Real countries first, so that they keep a prefix that an award-only entity lists too.
     QHash<QString, std::size_t> seen; // Pfx -> index in out.rows
@@ -207,32 +240,22 @@ CtyImport parseCtyDat(QTextStream& in, const QString& sourceName) {
             for (const Entry& e : entries) {
                 const Entity* identity = &ent;
                 if (ent.waeOnly) {
-                    identity = parentOf(e.text);
-                    if (!identity) identity = parentOf(ent.primary); // e.g. an odd exact call
+                    identity = owners.of(e.text);
+                    if (!identity) identity = owners.of(ent.primary); // e.g. an odd exact call
                     if (!identity) {
                         warn(e.line,
                              QStringLiteral("no country covers \"%1\", skipped").arg(e.text));
                         continue;
                     }
                 }
-                CountryRow row;
-                row.country = identity->name;
-                row.ctyPfx = identity->primary;
-                row.pfx = e.text;
-                row.cnt = continent(e.cont.isEmpty() ? ent.cont : e.cont);
-                row.cq = twoDigits(e.cq.isEmpty() ? ent.cq : e.cq);
-                row.itu = twoDigits(e.itu.isEmpty() ? ent.itu : e.itu);
-                row.qraLoc =
-                    locatorFromDegrees(e.lat.value_or(ent.lat), -e.lonWest.value_or(ent.lonWest));
-                if (const auto it = seen.constFind(row.pfx); it != seen.constEnd()) {
-                    const CountryRow& first = out.rows[*it];
-                    if (!awardPass && first.ctyPfx != row.ctyPfx)
+                if (const auto it = seen.constFind(e.text); it != seen.constEnd()) {
+                    if (!awardPass && out.rows[*it].ctyPfx != identity->primary)
                         warn(e.line,
                              QStringLiteral("\"%1\" listed twice; first entry kept").arg(e.text));
                     continue;
                 }
-                seen.insert(row.pfx, out.rows.size());
-                out.rows.push_back(row);
+                seen.insert(e.text, out.rows.size());
+                out.rows.push_back(rowOf(ent, *identity, e));
             }
         }
     }
