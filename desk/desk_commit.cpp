@@ -46,7 +46,7 @@ QString DeskForm::takeDateTimeAndCall() {
     show(desk_ctl::Frame3, false);
     s_.StartDate = text(desk_ctl::TxtDate);
     s_.StartTime = text(desk_ctl::TxtUTC);
-    return scoring::normaliseCall(text(desk_ctl::txtIndic)).toUpper();
+    return scoring::loggedCall(text(desk_ctl::txtIndic));
 }
 
 // The band buttons back to green (a contest without 160 m marks leaves that one alone).
@@ -134,7 +134,7 @@ bool DeskForm::storeQso() {
     workedFixed_ = ownFixed_ = false;
     if (!contest.countsSecondMultiplier() || s_.Mult1Value.isEmpty())
         s_.Mult1Value = QStringLiteral(" ");
-    row.callsign = scoring::normaliseCall(text(desk_ctl::txtIndic)).toUpper();
+    row.callsign = scoring::loggedCall(text(desk_ctl::txtIndic));
     QString date = nowDate_;
     if (date.size() == 10) date = date.left(6) + date.right(2);
     if (callRefused()) {

@@ -493,7 +493,7 @@ void DeskForm::finishExchange() {
 // without Space) is analysed first, and when the analysis refuses it, finds a dupe or
 // leaves a field empty, the desk stops there with the analysis shown.
 bool DeskForm::analyseChangedCall() {
-    const QString call = scoring::normaliseCall(text(desk_ctl::txtIndic)).trimmed().toUpper();
+    const QString call = scoring::loggedCall(text(desk_ctl::txtIndic));
     if (call.isEmpty() || call == analysedCall_) return true;
     if (call.size() < 3) {
         focusCall();

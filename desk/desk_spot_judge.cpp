@@ -74,7 +74,7 @@ private:
 } // namespace
 
 cluster::SpotMark DeskSpotJudge::judge(const QString& spotted, int band) {
-    const QString call = scoring::normaliseCall(spotted).trimmed().toUpper();
+    const QString call = scoring::loggedCall(spotted);
     const QString bandText = bandToText(band, s_.BandText);
     const scoring::Contest& contest = scoring::contestOrNone(s_.ContestCode);
     switch (contest.dupeRule(s_.CwPhMode)) {

@@ -60,6 +60,10 @@ QString normaliseCall(const QString& typed) {
     return call;
 }
 
+QString loggedCall(const QString& typed) {
+    return normaliseCall(typed.toUpper());
+}
+
 MappedKey nationalMapping(const QString& call) {
     if (call.size() < 2) return {};
     const QChar first = call[0];

@@ -10,6 +10,9 @@ inline constexpr int kMaxCallChars = 15;
 
 // The typed call trimmed, cut to its first 15 characters, with every blank dropped.
 QString normaliseCall(const QString& typed);
+// The call as the log keeps it: the typed text in capitals, then normalised, so that it never
+// grows past 15 characters (a few letters have capitals of two).
+QString loggedCall(const QString& typed);
 
 // National prefix mappings: the key under which the country table stores a block of
 // prefixes. `mark` is 0 when no mapping applies (the call is looked up as it is),

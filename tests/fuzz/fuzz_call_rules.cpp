@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList f = fuzz::text(data, size).split(QLatin1Char('\n'));
     const auto field = [&](int i) { return i < f.size() ? f[i] : QString(); };
 
-    const QString call = normaliseCall(field(0)).toUpper();
+    const QString call = loggedCall(field(0));
     if (call.size() > kMaxCallChars) std::abort();
     const MappedKey mapped = nationalMapping(call);
     if ((mapped.mark == 0) != mapped.key.isEmpty()) std::abort();

@@ -73,6 +73,11 @@ TEST(CallText, Normalising) {
                                                    {"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO"},
                                                    {"   ", ""}})
         EXPECT_EQ(str(normaliseCall(q(typed))), expected) << typed;
+    // The logged call is in capitals and still at most 15 characters where a letter's capital
+    // is two (German sharp s, the Armenian ligature of a cluster spot).
+    EXPECT_EQ(loggedCall(QStringLiteral("dl 1abc")), QStringLiteral("DL1ABC"));
+    EXPECT_EQ(loggedCall(QString(12, QChar(0xDF))), QString(15, QLatin1Char('S')));
+    EXPECT_EQ(loggedCall(QString::fromUtf8("RK\u0587A'AC/U8AA'AC/ULAA")).size(), 15);
 }
 
 TEST(CallText, WpxPrefix) {
