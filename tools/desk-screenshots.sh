@@ -7,10 +7,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-screenshots}")"
 build="$(realpath -m "${2:-$here/build}")"
-mkdir -p "$out"
-command -v xvfb-run >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq xvfb xauth; }
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$here/tools/pictures.sh"
+need xvfb-run xvfb xauth
 
 # A CQ-WW log: 300 QSOs on 20 m from a mix of countries, then a call being worked.
 script() {
@@ -67,8 +65,6 @@ for mode in CW SSB; do
   script "$mode" > "$work/$mode.script"
   for size in 1024x768 1280x1024; do
     data="$work/data-$mode-$size"
-    xvfb-run -a -s "-screen 0 ${size}x24" "$build/app/korvel" replay --dir "$data" \
-      "$work/$mode.script" --screenshot "$out/desk-$mode-$size.png" > /dev/null
-    echo "$out/desk-$mode-$size.png"
+    replay_shot "$size" "$data" "$work/$mode.script" "$out/desk-$mode-$size.png"
   done
 done

@@ -8,13 +8,10 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-screenshots}")"
 build="$(realpath -m "${2:-$here/build}")"
-mkdir -p "$out"
-need() { command -v "$1" >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq "$2"; }; }
-need xvfb-run xvfb
+source "$here/tools/pictures.sh"
+need xvfb-run xvfb xauth
 need xdotool xdotool
 need import imagemagick
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 
 # CQ-WPX from the setup screen: a pile-up of 240 QSOs over five hours on three bands, a few
 # a minute at first and fewer later, then part of a logged call typed. The calls are taken
@@ -53,9 +50,7 @@ typed="$(call 230)"
 { pileup; printf 'type %s\n' "${typed:0:4}"; } > "$work/desk.script"
 for size in 1024x768 800x600; do
   data="$work/desk-$size"
-  xvfb-run -a -s "-screen 0 ${size}x24" "$build/app/korvel" replay --dir "$data" \
-    "$work/desk.script" --screenshot "$out/figures-desk-$size.png" > /dev/null
-  echo "$out/figures-desk-$size.png"
+  replay_shot "$size" "$data" "$work/desk.script" "$out/figures-desk-$size.png"
 done
 
 # The rate chart: the same log, back on the setup screen; the real program opened on it,

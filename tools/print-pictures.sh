@@ -7,10 +7,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-screenshots}")"
 build="$(realpath -m "${2:-$here/build}")"
-mkdir -p "$out"
-command -v pdftoppm >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq poppler-utils; }
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$here/tools/pictures.sh"
+need pdftoppm poppler-utils
 
 # From program start: the station, CQ-WW, 250 QSOs over four bands, then the review screen.
 {

@@ -9,10 +9,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-screenshots}")"
 size="${2:-1024x768}"
 build="$(realpath -m "${3:-$here/build}")"
-mkdir -p "$out"
-command -v xvfb-run >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq xvfb xauth; }
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$here/tools/pictures.sh"
+need xvfb-run xvfb xauth
 
 # From program start: the station, CQ-WW, 300 QSOs over four bands and back to the setup
 # screen.
@@ -38,9 +36,7 @@ log() {
 shot() {
   local name="$1"
   { log; cat; } > "$work/$name.script"
-  xvfb-run -a -s "-screen 0 ${size}x24" "$build/app/korvel" replay --dir "$work/data-$name" \
-    "$work/$name.script" --screenshot "$out/review-$name-$size.png" > /dev/null
-  echo "$out/review-$name-$size.png"
+  replay_shot "$size" "$work/data-$name" "$work/$name.script" "$out/review-$name-$size.png"
 }
 
 printf 'screen review\nclick mnuLogAnzeigen\nclick OpB20\nrow 12\n' | shot band-view

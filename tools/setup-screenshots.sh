@@ -6,10 +6,9 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-screenshots}")"
 size="${2:-1024x768}"
-mkdir -p "$out"
-command -v xvfb-run >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq xvfb xauth; }
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+build="$here/build"
+source "$here/tools/pictures.sh"
+need xvfb-run xvfb xauth
 
 # The script up to a state of the wizard, for a language ("en" or "ro").
 script() {
@@ -30,9 +29,7 @@ script() {
 run() {
   local name="$1" state="$2" language="$3"
   script "$state" "$language" > "$work/$name.script"
-  xvfb-run -a -s "-screen 0 ${size}x24" "$here/build/app/korvel" replay --dir "$work/data-$name" \
-    "$work/$name.script" --screenshot "$out/setup-$name-$size.png" > /dev/null
-  echo "$out/setup-$name-$size.png"
+  replay_shot "$size" "$work/data-$name" "$work/$name.script" "$out/setup-$name-$size.png"
 }
 
 run language language en

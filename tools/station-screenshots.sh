@@ -10,10 +10,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-screenshots}")"
 build="$(realpath -m "${2:-$here/build}")"
-mkdir -p "$out"
-command -v xvfb-run >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq xvfb xauth; }
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$here/tools/pictures.sh"
+need xvfb-run xvfb xauth
 
 # A few QSOs on 20 m, the radio moved from 80 m SSB to 14.0253 MHz CW, then the node's
 # spots: worked calls (dupes), new zones or countries (new multipliers) and calls whose zone
@@ -47,7 +45,6 @@ EOS
 for size in 1024x768 800x600; do
   height=${size#*x}
   data="$work/data-$size"
-  xvfb-run -a -s "-screen 0 ${size}x24" "$build/app/korvel" replay --dir "$data" \
-    <(sed "1i set ScreenHeightPx $height" "$work/station.script") --screenshot "$out/station-$size.png" > /dev/null
-  echo "$out/station-$size.png"
+  replay_shot "$size" "$data" <(sed "1i set ScreenHeightPx $height" "$work/station.script") \
+    "$out/station-$size.png"
 done
