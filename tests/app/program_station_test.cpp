@@ -38,12 +38,7 @@ TEST(ProgramStation, TheDeskReadsTheRadioAndTheNodeOfTheStationsFile) {
     Rigctld radio(Rigctld::freePort());
     ASSERT_TRUE(radio.start());
     FakeNode node;
-    StationSettings st;
-    st.rigOn = true;
-    st.rigModel = platform::kRigModelNetRigctl;
-    st.rigHost = QStringLiteral("127.0.0.1");
-    st.rigPort = radio.port();
-    st.rigPollMs = 50;
+    StationSettings st = radio.stationSettings();
     st.clusterOn = true;
     st.clusterNodes = {node.address()};
     ASSERT_EQ(writeStationFile(st, stationFilePath(s.DataDir)), QString());

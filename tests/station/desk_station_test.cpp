@@ -246,13 +246,7 @@ TEST_F(Station, RigctldGoesAwayAndComesBackWithoutAFreeze) {
     ASSERT_TRUE(daemon.start());
     DeskStation::open(201, 80, "SSB");
     link = std::make_unique<StationLink>(*desk, keys, s);
-    StationSettings st;
-    st.rigOn = true;
-    st.rigModel = platform::kRigModelNetRigctl;
-    st.rigHost = QStringLiteral("127.0.0.1");
-    st.rigPort = daemon.port();
-    st.rigPollMs = 50;
-    link->apply(st);
+    link->apply(daemon.stationSettings());
     link->rig()->tune(14025000, QStringLiteral("CW"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return s.Band == 20 && s.Mode == "CW"; }, 10000));
     EXPECT_EQ(field("LblFreq"), "14025.0");

@@ -1,6 +1,9 @@
 #pragma once
 // A rigctld with Hamlib's dummy rig, started and stopped by a test on a loopback port.
 
+#include "core/station_settings.h"
+#include "platform/rig_control.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -41,6 +44,16 @@ public:
         proc_.waitForFinished(5000);
     }
     int port() const { return port_; }
+    // Station settings that read this radio, polled every 50 ms.
+    StationSettings stationSettings() const {
+        StationSettings st;
+        st.rigOn = true;
+        st.rigModel = platform::kRigModelNetRigctl;
+        st.rigHost = QStringLiteral("127.0.0.1");
+        st.rigPort = port_;
+        st.rigPollMs = 50;
+        return st;
+    }
 
 private:
     int port_;
